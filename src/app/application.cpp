@@ -1,0 +1,48 @@
+#include "app/application.h"
+
+#include "app/applicationrecord.h"
+
+#include <QCoreApplication>
+
+Application::Application()
+    : mainWindow([this] { return loadMainWindow(); })
+    , printDialog([this] { return loadPrintDialog(); })
+    , aboutDialog([this] { return loadAboutDialog(); })
+    , messages(QString::fromUtf8(ApplicationRecord::title))
+{
+}
+
+void Application::start()
+{
+    Show(mainWindow());
+}
+
+void Application::Show(QWidget& window)
+{
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+Form1* Application::loadMainWindow()
+{
+    auto* window = new Form1(messages);
+    connect(window, &Form1::printRequested, this, [this] { Show(printDialog()); });
+    connect(window, &Form1::aboutRequested, this, [this] { Show(aboutDialog()); });
+    // Ends at once: no window is asked to close.
+    connect(window, &Form1::endRequested, this, [] { QCoreApplication::exit(0); });
+    return window;
+}
+
+print1* Application::loadPrintDialog()
+{
+    auto* window = new print1;
+    connect(window, &print1::mainWindowRequested, this, [this] { Show(mainWindow()); });
+    return window;
+}
+
+frmAbout* Application::loadAboutDialog()
+{
+    return new frmAbout;
+}

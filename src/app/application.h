@@ -1,0 +1,32 @@
+#pragma once
+
+#include "about/frmabout.h"
+#include "app/windowinstance.h"
+#include "main_window/form1.h"
+#include "platform/qtmessageboxservice.h"
+#include "print_dialog/print1.h"
+
+#include <QObject>
+
+// Owns the three windows and carries what each one asks for to the others.
+class Application : public QObject {
+    Q_OBJECT
+public:
+    Application();
+
+    void start();
+
+    WindowInstance<Form1> mainWindow;
+    WindowInstance<print1> printDialog;
+    WindowInstance<frmAbout> aboutDialog;
+
+    // Makes a window visible and brings it to the front, without an owner.
+    static void Show(QWidget& window);
+
+private:
+    Form1* loadMainWindow();
+    print1* loadPrintDialog();
+    frmAbout* loadAboutDialog();
+
+    QtMessageBoxService messages;
+};

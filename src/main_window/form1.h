@@ -1,0 +1,58 @@
+#pragma once
+
+#include "main_window/canvas.h"
+#include "main_window/pen.h"
+
+#include <QWidget>
+
+class MessageBoxService;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class ClickLabel;
+
+// The main window: a canvas for the freehand pen with its controls laid over it.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(MessageBoxService& messages, QWidget* parent = nullptr);
+
+    // Mouse handlers of the client area; coordinates in twips. The button and the modifiers
+    // are never looked at: any button draws and any release lifts the pen.
+    void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF twips);
+    void Form_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, QPointF twips);
+    void Form_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF twips);
+    void cmdclr_Click();
+    void cmdend_Click();
+
+    const Canvas& canvas() const { return drawing; }
+    bool penDown() const { return pen.isDown(); }
+
+signals:
+    void printRequested();
+    void aboutRequested();
+    void endRequested();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Form_Load();
+    int accept(const Pen::Choice& choice, QComboBox& box);
+
+    MessageBoxService& messages;
+    Pen pen;
+    Canvas drawing;
+
+    QPushButton* cmdclr;
+    QPushButton* cmdend;
+    QPushButton* cmdprint;
+    QComboBox* cbosenn;
+    QComboBox* cboIro;
+    ClickLabel* lblver;
+    ClickLabel* lblhelp;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringView>
+#include <string>
+
+// The freehand pen: up or down, and the checks of the width and colour the user entered.
+class Pen {
+public:
+    // A value to draw with, and the message to show first when the entry was refused
+    // (the entry is then replaced by 1).
+    struct Choice {
+        int value;
+        std::string error;
+        bool accepted() const { return error.empty(); }
+    };
+
+    static Choice width(QStringView text);
+    static Choice colour(QStringView text);
+
+    void press() { down = True; }
+    void release() { down = False; }
+    bool isDown() const { return down == True; }
+
+private:
+    // A 16-bit flag where only the exact value -1 means down.
+    static constexpr short True = -1;
+    static constexpr short False = 0;
+    short down = False;
+};

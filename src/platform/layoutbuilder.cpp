@@ -1,0 +1,63 @@
+#include "platform/layoutbuilder.h"
+
+#include "platform/clicklabel.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+namespace {
+
+QWidget* create(const ControlSpec& spec, QWidget& form)
+{
+    const QString text = QString::fromUtf8(spec.text);
+    switch (spec.kind) {
+    case ControlKind::Button: {
+        auto* button = new QPushButton(text, &form);
+        // Enter presses the focused button, as Space does.
+        button->setAutoDefault(true);
+        return button;
+    }
+    case ControlKind::Label:
+    case ControlKind::ClickLabel: {
+        auto* label = spec.kind == ControlKind::Label ? new QLabel(text, &form)
+                                                      : new ClickLabel(text, &form);
+        label->setAlignment(spec.align | Qt::AlignTop);
+        label->setFocusPolicy(Qt::NoFocus);
+        // Opaque, so drawings beneath a label stay hidden behind it.
+        label->setAutoFillBackground(true);
+        return label;
+    }
+    case ControlKind::ComboBox: {
+        auto* combo = new QComboBox(&form);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setEditText(text);
+        return combo;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QRect LayoutBuilder::toPixels(int left, int top, int width, int height)
+{
+    return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
+            height / twipsPerPixel};
+}
+
+void LayoutBuilder::build(QWidget& form, std::span<const ControlSpec> table)
+{
+    QWidget* previous = nullptr;
+    for (const ControlSpec& spec : table) {
+        QWidget* control = create(spec, form);
+        control->setObjectName(QString::fromUtf8(spec.name));
+        control->setGeometry(toPixels(spec.left, spec.top, spec.width, spec.height));
+        control->setAttribute(Qt::WA_NoMousePropagation);
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
