@@ -1,7 +1,92 @@
 #include "about/frmabout.h"
 
-frmAbout::frmAbout(QWidget* parent)
+#include "about/boxpicture.h"
+#include "about/frmaboutlayout.h"
+#include "about/sysinfolauncher.h"
+#include "about/warningicon.h"
+#include "app/applicationrecord.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+frmAbout::frmAbout(SysInfoLauncher& launcher, QWidget* parent)
     : QDialog(parent)
-{
+    , launcher(launcher) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // A fixed dialog frame: close box only. As a dialog it gets no taskbar button.
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowIcon(WarningIcon::make());
+
+    LayoutBuilder::build(*this, frmAboutLayout);
+    cmdOK = findChild<QPushButton*>("cmdOK");
+    cmdSysInfo = findChild<QPushButton*>("cmdSysInfo");
+    picIcon = findChild<QLabel*>("picIcon");
+    lblTitle = findChild<QLabel*>("lblTitle");
+    lblVersion = findChild<QLabel*>("lblVersion");
+
+    picIcon->setPixmap(QPixmap::fromImage(BoxPicture::image()));
+    const int border = 2 * picIcon->frameWidth();
+    picIcon->resize(BoxPicture::image().size() + QSize(border, border));
+    for (const char* name : {"lblDescription", "lblDisclaimer", "lblTitle"}) {
+        auto* label = findChild<QLabel*>(name);
+        QPalette black = label->palette();
+        black.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(black);
+        label->setWordWrap(true);
+    }
+    lblVersion->setWordWrap(true);
+
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+
+    const QRect client =
+        LayoutBuilder::toPixels(frmAboutLeft, frmAboutTop, frmAboutWidth, frmAboutHeight);
+    setFixedSize(client.size());
+    setGeometry(client);
+    cmdOK->setFocus();
+
+    Form_Load();
+}
+
+void frmAbout::Form_Load() {
+    const QString title = QString::fromUtf8(ApplicationRecord::title);
+    setWindowTitle(title + QString::fromUtf8("のﾊﾞｰｼﾞｮﾝ情報"));
+    lblVersion->setText(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
+                            .arg(ApplicationRecord::major)
+                            .arg(ApplicationRecord::minor)
+                            .arg(ApplicationRecord::revision));
+    lblTitle->setText(title);
+}
+
+void frmAbout::cmdOK_Click() {
+    close();
+}
+
+void frmAbout::cmdSysInfo_Click() {
+    launcher.StartSysInfo();
+}
+
+void frmAbout::reject() {
+    cmdOK_Click();
+}
+
+void frmAbout::closeEvent(QCloseEvent* event) {
+    // Unloads without asking; the dialog's own closing would call reject() again.
+    event->accept();
+}
+
+void frmAbout::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    for (const SeparatorLine& line : frmAboutLine1) {
+        const QRect from = LayoutBuilder::toPixels(line.x1, line.y1, 0, 0);
+        const QRect to = LayoutBuilder::toPixels(line.x2, line.y2, 0, 0);
+        painter.fillRect(from.x(), from.y(), to.x() - from.x(), line.pixels,
+                         QColor::fromRgb(line.rgb));
+    }
 }

@@ -2,9 +2,32 @@
 
 #include <QDialog>
 
-// Tells which program this is and which version runs.
+class QLabel;
+class QPushButton;
+class SysInfoLauncher;
+
+// Tells which program this is and which version runs. Closing it unloads it.
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget* parent = nullptr);
+    explicit frmAbout(SysInfoLauncher& launcher, QWidget* parent = nullptr);
+
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // Esc: the OK button is also the cancel button.
+    void reject() override;
+
+private:
+    void Form_Load();
+
+    SysInfoLauncher& launcher;
+    QPushButton* cmdOK;
+    QPushButton* cmdSysInfo;
+    QLabel* picIcon;
+    QLabel* lblTitle;
+    QLabel* lblVersion;
 };

@@ -44,5 +44,5 @@ print1* Application::loadPrintDialog()
 
 frmAbout* Application::loadAboutDialog()
 {
-    return new frmAbout;
+    return new frmAbout(sysInfo);
 }

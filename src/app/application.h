@@ -1,12 +1,16 @@
 #pragma once
 
 #include "about/frmabout.h"
+#include "about/sysinfolauncher.h"
 #include "app/windowinstance.h"
 #include "main_window/form1.h"
+#include "platform/diskfileexistsservice.h"
+#include "platform/nativeservices.h"
 #include "platform/qtmessageboxservice.h"
 #include "print_dialog/print1.h"
 
 #include <QObject>
+#include <memory>
 
 // Owns the three windows and carries what each one asks for to the others.
 class Application : public QObject {
@@ -29,4 +33,9 @@ private:
     frmAbout* loadAboutDialog();
 
     QtMessageBoxService messages;
+    // What the System Information launcher reads, tests and starts through.
+    std::unique_ptr<RegistryService> registry = NativeServices::registry();
+    std::unique_ptr<ProgramStartService> programs = NativeServices::programStarter();
+    DiskFileExistsService files;
+    SysInfoLauncher sysInfo{*registry, files, *programs, messages};
 };

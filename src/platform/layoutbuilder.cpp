@@ -34,6 +34,15 @@ QWidget* create(const ControlSpec& spec, QWidget& form)
         combo->setEditText(text);
         return combo;
     }
+    case ControlKind::PictureBox: {
+        // A sunken single border around a picture; it takes the focus like a button.
+        auto* picture = new QLabel(&form);
+        picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        picture->setLineWidth(2);
+        picture->setAlignment(Qt::AlignCenter);
+        picture->setFocusPolicy(Qt::StrongFocus);
+        return picture;
+    }
     }
     return nullptr;
 }

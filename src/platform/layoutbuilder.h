@@ -6,7 +6,7 @@
 
 class QWidget;
 
-enum class ControlKind { Button, Label, ClickLabel, ComboBox };
+enum class ControlKind { Button, Label, ClickLabel, ComboBox, PictureBox };
 
 // One row of a window's layout table. Positions and sizes are in twips (1/1440 inch).
 struct ControlSpec {

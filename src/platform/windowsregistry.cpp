@@ -1,0 +1,35 @@
+#include "platform/windowsregistry.h"
+
+#include <windows.h>
+
+namespace {
+
+HKEY handle(RegistryService::Key key) {
+    return reinterpret_cast<HKEY>(key);
+}
+
+} // namespace
+
+RegistryService::Status WindowsRegistry::RegOpenKeyExA(Key root, const char* subKey,
+                                                       std::uint32_t options,
+                                                       std::uint32_t samDesired, Key* result) {
+    HKEY opened = nullptr;
+    const LONG status = ::RegOpenKeyExA(handle(root), subKey, options, samDesired, &opened);
+    if (result)
+        *result = status == ERROR_SUCCESS ? reinterpret_cast<Key>(opened) : 0;
+    return status;
+}
+
+RegistryService::Status WindowsRegistry::RegQueryValueExA(Key key, const char* valueName,
+                                                          std::uint32_t* reserved,
+                                                          std::uint32_t* type, unsigned char* data,
+                                                          std::uint32_t* dataLength) {
+    static_assert(sizeof(DWORD) == sizeof(std::uint32_t));
+    return ::RegQueryValueExA(handle(key), valueName, reinterpret_cast<LPDWORD>(reserved),
+                              reinterpret_cast<LPDWORD>(type), data,
+                              reinterpret_cast<LPDWORD>(dataLength));
+}
+
+RegistryService::Status WindowsRegistry::RegCloseKey(Key key) {
+    return ::RegCloseKey(handle(key));
+}
