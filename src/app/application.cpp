@@ -1,6 +1,8 @@
 #include "app/application.h"
 
 #include "app/applicationrecord.h"
+#include "platform/qtprinterservice.h"
+#include "print_dialog/printjob.h"
 
 #include <QCoreApplication>
 
@@ -8,6 +10,7 @@ Application::Application()
     : mainWindow([this] { return loadMainWindow(); })
     , printDialog([this] { return loadPrintDialog(); })
     , aboutDialog([this] { return loadAboutDialog(); })
+    , printer(std::make_unique<QtPrinterService>(QString::fromUtf8(ApplicationRecord::title)))
     , messages(QString::fromUtf8(ApplicationRecord::title))
 {
 }
@@ -38,6 +41,9 @@ Form1* Application::loadMainWindow()
 print1* Application::loadPrintDialog()
 {
     auto* window = new print1;
+    // The main window is grabbed as it stands, loaded afresh if it had been closed.
+    connect(window, &print1::printRequested, this,
+            [this] { PrintJob(*printer, messages).PrintForm(mainWindow().grab().toImage()); });
     connect(window, &print1::mainWindowRequested, this, [this] { Show(mainWindow()); });
     return window;
 }

@@ -6,6 +6,7 @@
 #include "main_window/form1.h"
 #include "platform/diskfileexistsservice.h"
 #include "platform/nativeservices.h"
+#include "platform/printerservice.h"
 #include "platform/qtmessageboxservice.h"
 #include "print_dialog/print1.h"
 
@@ -23,6 +24,8 @@ public:
     WindowInstance<Form1> mainWindow;
     WindowInstance<print1> printDialog;
     WindowInstance<frmAbout> aboutDialog;
+    // The default printer; a fake one may stand in for it.
+    std::unique_ptr<PrinterService> printer;
 
     // Makes a window visible and brings it to the front, without an owner.
     static void Show(QWidget& window);

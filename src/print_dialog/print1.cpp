@@ -1,7 +1,57 @@
 #include "print_dialog/print1.h"
 
+#include "print_dialog/computericon.h"
+#include "print_dialog/print1layout.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+// The label's own face, or a Japanese sans-serif face where that one is not installed.
+QFont labelFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
+                      QStringLiteral("VL PGothic"), QStringLiteral("IPAGothic")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(12);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+} // namespace
+
 print1::print1(QWidget* parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("印刷確認"));
+    setWindowIcon(ComputerIcon::make());
+
+    LayoutBuilder::build(*this, print1Layout);
+    cmdok = findChild<QPushButton*>("cmdok");
+    cmdcancel = findChild<QPushButton*>("cmdcancel");
+    lblprint = findChild<QLabel*>("lblprint");
+    lblprint->setFont(labelFont());
+
+    connect(cmdok, &QPushButton::clicked, this, &print1::cmdok_Click);
+    connect(cmdcancel, &QPushButton::clicked, this, &print1::cmdcancel_Click);
+
+    // No owner to centre on, so the screen.
+    const QSize client = LayoutBuilder::toPixels(0, 0, print1Width, print1Height).size();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, client, screen));
+    cmdok->setFocus();
+}
+
+void print1::cmdok_Click() {
+    emit printRequested();
+    emit mainWindowRequested();
+}
+
+void print1::cmdcancel_Click() {
+    emit mainWindowRequested();
 }
