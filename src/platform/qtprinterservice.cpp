@@ -7,6 +7,32 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#if defined(Q_OS_LINUX)
+#include <dlfcn.h>
+#endif
+
+namespace {
+
+// Qt's CUPS engine hands the job to the spooler in QPainter::end() and drops the answer, so a
+// queue that rejects jobs would fail unseen. libcups keeps the answer for this thread: ask it.
+bool spoolerRefusedTheJob() {
+#if defined(Q_OS_LINUX)
+    void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (!cups)
+        return false; // not printed through CUPS
+    using LastError = int (*)();
+    const auto lastError = reinterpret_cast<LastError>(dlsym(cups, "cupsLastError"));
+    // IPP status codes from 0x0400 on are client and server errors.
+    const bool refused = lastError && lastError() >= 0x0400;
+    dlclose(cups);
+    return refused;
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
 QtPrinterService::QtPrinterService(QString documentName)
     : documentName(std::move(documentName)) {}
 
@@ -27,7 +53,7 @@ PrinterService::Outcome QtPrinterService::PrintForm(const QImage& image) {
     if (!painter.begin(&printer))
         return Outcome::Refused;
     PageGeometry::paint(painter, image, printer.pageRect(QPrinter::DevicePixel).size());
-    if (!painter.end())
+    if (!painter.end() || spoolerRefusedTheJob())
         return Outcome::Refused;
     return Outcome::Printed;
 }
