@@ -1,6 +1,5 @@
 #include "support/x11session.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -21,9 +20,13 @@ QString run(const QString& program, const QStringList& args) {
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-int completedJobs() {
-    const QString listing = run("lpstat", {"-W", "completed", "-o", "PDF"});
-    return listing.isEmpty() ? 0 : int(listing.split('\n').size());
+// Numbers of the jobs the queue has finished, from lines such as "PDF-1234  root  1024 ...".
+QStringList completedJobs() {
+    QStringList ids;
+    for (const QString& line : run("lpstat", {"-W", "completed", "-o", "PDF"}).split('\n'))
+        if (line.startsWith("PDF-"))
+            ids.append(line.section(' ', 0, 0).mid(4));
+    return ids;
 }
 
 bool queueEmpty() {
@@ -63,15 +66,12 @@ private:
     QString mainWindow;
     QString dialog;
     QDir pdfs;
-    QDateTime started;
-    int jobsBefore = 0;
+    QStringList jobsBefore;
 };
 
 void PrintEndToEnd::initTestCase() {
     QVERIFY2(qEnvironmentVariableIsSet("CUPS_SERVER"), "run under tests/e2e/with-cups");
     pdfs.setPath(qEnvironmentVariable("NUBIKA_PDF_DIR"));
-    // Job numbers start again with each private server, so older files may share names.
-    started = QDateTime::currentDateTime().addSecs(-1);
     jobsBefore = completedJobs();
 
     session = std::make_unique<X11Session>();
@@ -115,19 +115,22 @@ void PrintEndToEnd::openDialog() {
     QTRY_COMPARE_WITH_TIMEOUT(X11Session::xdotool({"getwindowfocus"}), dialog, 20000);
 }
 
+// The files of the jobs printed here. cups-pdf mangles the Japanese title in the name; the
+// job number at its end is what tells the files apart.
 QFileInfoList PrintEndToEnd::landed() const {
-    QFileInfoList fresh;
-    for (const QFileInfo& file : pdfs.entryInfoList({"*-job_*.pdf"}, QDir::Files, QDir::Time))
-        if (file.lastModified() >= started)
-            fresh.append(file);
-    return fresh;
+    QFileInfoList files;
+    for (const QString& id : completedJobs())
+        if (!jobsBefore.contains(id))
+            files += pdfs.entryInfoList({"*-job_" + id + ".pdf"}, QDir::Files);
+    return files;
 }
 
 // Waits until this many jobs have gone through the queue since the start and it is empty.
 bool PrintEndToEnd::waitForJobs(int completed) {
     for (int tries = 0; tries < 600; ++tries) {
-        if (completedJobs() - jobsBefore >= completed && queueEmpty())
-            return completedJobs() - jobsBefore == completed;
+        const int done = int(completedJobs().size() - jobsBefore.size());
+        if (done >= completed && queueEmpty())
+            return done == completed;
         QTest::qWait(100);
     }
     return false;
