@@ -1,5 +1,6 @@
 #include "support/x11session.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -60,6 +61,15 @@ void AboutEndToEnd::versionLabelOpensTheDialogOnce() {
     QVERIFY(!dialog.isEmpty());
     QCOMPARE(X11Session::geometry(dialog), QRect(331, 289, 382, 237));
     QTRY_COMPARE_WITH_TIMEOUT(X11Session::xdotool({"getwindowfocus"}), dialog, 20000);
+    // A dialog of the program, kept off the taskbar, but not owned by the main window.
+    QProcess xprop;
+    xprop.start("xprop", {"-id", dialog, "WM_TRANSIENT_FOR", "_NET_WM_WINDOW_TYPE"});
+    QVERIFY(xprop.waitForFinished(30000));
+    const QString hints = QString::fromUtf8(xprop.readAllStandardOutput());
+    QVERIFY2(hints.contains("_NET_WM_WINDOW_TYPE_DIALOG"), qPrintable(hints));
+    const QString owner = hints.section("window id # ", 1).section('\n', 0, 0).trimmed();
+    QVERIFY2(!owner.isEmpty(), qPrintable(hints));
+    QVERIFY(owner.toULongLong(nullptr, 16) != mainWindow.toULongLong());
     X11Session::screenshot().save("e2e_about.png"); // kept in the build tree for a look by eye
 
     // Clicked again, the same dialog only comes back to the front.
