@@ -20,6 +20,9 @@ bool isPredefined(RegistryService::Key key) {
 InProcessRegistry::InProcessRegistry(std::vector<Value> content) {
     for (Value& value : content) {
         std::string key = keyName(value.root, value.keyPath);
+        // The keys above it exist too, without values of their own.
+        for (std::size_t at = key.find('\\'); at != std::string::npos; at = key.find('\\', at + 1))
+            keys[key.substr(0, at)];
         std::string name = folded(value.name);
         keys[key][name] = std::move(value);
     }

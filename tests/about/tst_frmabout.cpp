@@ -99,8 +99,6 @@ void TestFrmAbout::sitsAtItsPlaceWithAFixedFrame() {
     QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(!dialog->isModal());
     QCOMPARE(dialog->parentWidget(), nullptr);
-    QCOMPARE(child(*dialog, "cmdOK")->geometry(), QRect(283, 175, 92, 23));
-    QCOMPARE(child(*dialog, "cmdSysInfo")->geometry(), QRect(284, 205, 92, 23));
 
     // The etched separator: grey above white, across the dialog.
     const QImage image = dialog->grab().toImage();

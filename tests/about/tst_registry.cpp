@@ -181,6 +181,10 @@ void TestRegistry::inProcessRegistryIsReadOnly() {
     QCOMPARE(registry.RegOpenKeyExA(RegistryService::classesRoot, "SOFTWARE\\Shared\\Tool", 0,
                                     RegistryService::keyRead, &handle),
              RegistryService::fileNotFound);
+    QCOMPARE(registry.RegOpenKeyExA(RegistryService::localMachine, "SOFTWARE\\Shared", 0,
+                                    RegistryService::keyRead, &handle),
+             RegistryService::success);
+    QCOMPARE(registry.RegCloseKey(handle), RegistryService::success);
     QCOMPARE(registry.RegOpenKeyExA(RegistryService::localMachine, "software\\SHARED\\tool", 0,
                                     RegistryService::keyRead, &handle),
              RegistryService::success);
