@@ -15,7 +15,7 @@ QImage WarningIcon::image(int size) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(128, 128, 128));
     painter.drawPolygon(triangle.translated(2, 2));
-    painter.setPen(QPen(Qt::black, 1));
+    painter.setPen(QPen(Qt::black, 0)); // one pixel at either size
     painter.setBrush(QColor(255, 255, 0));
     painter.drawPolygon(triangle);
 
