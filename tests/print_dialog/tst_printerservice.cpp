@@ -49,7 +49,6 @@ private slots:
     void imageFitsCentredOnItsPage_data();
     void imageFitsCentredOnItsPage();
     void highDensityGrabFillsItsTarget();
-    void pageIsWrittenWithTheWholeImage();
 
     void noPrintServerMeansNoPrinter();
     void failuresAreReportedInOneLine();
@@ -115,26 +114,6 @@ void PrinterServiceTest::highDensityGrabFillsItsTarget() {
     QCOMPARE(page.pixelColor(399, 200), QColor(Qt::blue));
     QCOMPARE(page.pixelColor(200, 50), QColor(Qt::white));
     QCOMPARE(page.pixelColor(200, 350), QColor(Qt::white));
-}
-
-void PrinterServiceTest::pageIsWrittenWithTheWholeImage() {
-    QImage grab(1298, 1018, QImage::Format_RGB32);
-    grab.fill(Qt::darkGreen);
-    grab.setDevicePixelRatio(2);
-    const QString file = dir.filePath("page.pdf");
-    const auto printer = pdfPrinter(grab.size(), file);
-    QPainter painter;
-    QVERIFY(painter.begin(printer.get()));
-    PageGeometry::paint(painter, grab, printer->pageRect(QPrinter::DevicePixel).size());
-    QVERIFY(painter.end());
-
-    QFile pdf(file);
-    QVERIFY(pdf.open(QIODevice::ReadOnly));
-    const QByteArray content = pdf.readAll();
-    QCOMPARE(content.count("/Type /Page\n") + content.count("/Type /Page "), 1);
-    // The image goes in at its full pixel size, not halved to the window's logical size.
-    QVERIFY(content.contains("/Width 1298"));
-    QVERIFY(content.contains("/Height 1018"));
 }
 
 void PrinterServiceTest::noPrintServerMeansNoPrinter() {
