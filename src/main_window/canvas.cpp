@@ -6,7 +6,10 @@
 
 namespace {
 
-QPointF toPixels(QPointF twips) { return twips / LayoutBuilder::twipsPerPixel; }
+QPointF toPixels(QPointF twips)
+{
+    return twips / LayoutBuilder::twipsPerPixel;
+}
 
 QPen roundPen(QColor colour, int width)
 {

@@ -2,8 +2,10 @@
 
 #include "app/applicationrecord.h"
 #include "main_window/brushicon.h"
+#include "main_window/clockformat.h"
 #include "main_window/form1layout.h"
 #include "main_window/qbcolor.h"
+#include "main_window/usagehelp.h"
 #include "platform/clicklabel.h"
 #include "platform/messageboxservice.h"
 
@@ -17,6 +19,26 @@
 
 namespace {
 
+// Shrinks a label's font until the widest text it will show fits its laid-out width.
+void fitFont(QLabel& label, const QString& pattern)
+{
+    QFont font = label.font();
+    const auto widest = [&font](const QString& text) {
+        const QFontMetrics metrics(font);
+        int width = 0;
+        for (QChar digit = u'0'; digit <= u'9'; digit = QChar(digit.unicode() + 1)) {
+            QString sample = text;
+            for (QChar& c : sample)
+                c = c.isDigit() ? digit : c;
+            width = std::max(width, metrics.horizontalAdvance(sample));
+        }
+        return width;
+    };
+    while (font.pixelSize() > 8 && widest(pattern) > label.width())
+        font.setPixelSize(font.pixelSize() - 1);
+    label.setFont(font);
+}
+
 QPointF twipsOf(const QMouseEvent& event)
 {
     return event.position() * LayoutBuilder::twipsPerPixel;
@@ -24,9 +46,9 @@ QPointF twipsOf(const QMouseEvent& event)
 
 } // namespace
 
-Form1::Form1(MessageBoxService& messages, QWidget* parent)
-    : QWidget(parent)
-    , messages(messages)
+Form1::Form1(MessageBoxService& messages, const ClockService& clock)
+    : messages(messages)
+    , clock(clock)
     , drawing(palette().color(QPalette::Window))
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -34,6 +56,12 @@ Form1::Form1(MessageBoxService& messages, QWidget* parent)
     setMouseTracking(true);
     setWindowTitle(QString::fromUtf8(ApplicationRecord::title));
     setWindowIcon(BrushIcon::make());
+    // The layout's label widths were made for a 12-pixel Japanese UI font; a larger default
+    // would cut off the time.
+    QFont font;
+    font.setFamilies({"MS UI Gothic", "ＭＳ Ｐゴシック", "IPAPGothic", "Noto Sans CJK JP"});
+    font.setPixelSize(12);
+    setFont(font);
 
     LayoutBuilder::build(*this, form1Layout);
     cmdclr = findChild<QPushButton*>("cmdclr");
@@ -43,6 +71,10 @@ Form1::Form1(MessageBoxService& messages, QWidget* parent)
     cboIro = findChild<QComboBox*>("cboIro");
     lblver = findChild<ClickLabel*>("lblver");
     lblhelp = findChild<ClickLabel*>("lblhelp");
+    lbldate = findChild<QLabel*>("lbldate");
+    lbltime = findChild<QLabel*>("lbltime");
+    fitFont(*lbldate, ClockFormat::date(QDate(2000, 10, 10)));
+    fitFont(*lbltime, ClockFormat::time(QTime(10, 0, 0)));
     findChild<QLabel*>("lblsenn")->setBuddy(cbosenn);
     findChild<QLabel*>("Label1")->setBuddy(cboIro);
 
@@ -50,6 +82,8 @@ Form1::Form1(MessageBoxService& messages, QWidget* parent)
     connect(cmdend, &QPushButton::clicked, this, &Form1::cmdend_Click);
     connect(cmdprint, &QPushButton::clicked, this, &Form1::printRequested);
     connect(lblver, &ClickLabel::clicked, this, &Form1::aboutRequested);
+    connect(lblhelp, &ClickLabel::clicked, this, &Form1::lblhelp_Click);
+    connect(&tmrclock, &QTimer::timeout, this, &Form1::tmrclock_Timer);
 
     const QSize client = LayoutBuilder::toPixels(0, 0, form1Width, form1Height).size();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -68,6 +102,28 @@ void Form1::Form_Load()
         cbosenn->addItem(QString::number(width));
     cboIro->setEditText(QStringLiteral("1"));
     cbosenn->setEditText(QStringLiteral("1"));
+    armClock();
+}
+
+// A plain one-second interval drifts late and would skip a second now and then; each tick is
+// instead aimed just past the next second boundary.
+void Form1::armClock()
+{
+    tmrclock.setSingleShot(true);
+    tmrclock.setTimerType(Qt::PreciseTimer);
+    tmrclock.start(ClockFormat::msUntilNextTick(clock.Time()));
+}
+
+void Form1::tmrclock_Timer()
+{
+    lbldate->setText(ClockFormat::date(clock.Date()));
+    lbltime->setText(ClockFormat::time(clock.Time()));
+    armClock();
+}
+
+void Form1::lblhelp_Click()
+{
+    messages.MsgBox(UsageHelp::text());
 }
 
 void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPointF twips)
@@ -132,8 +188,7 @@ void Form1::paintEvent(QPaintEvent* event)
     const qreal ratio = image.devicePixelRatio();
     const QRect area = event->rect();
     QPainter painter(this);
-    painter.drawImage(area, image,
-                      QRectF(area.topLeft() * ratio, QSizeF(area.size()) * ratio));
+    painter.drawImage(area, image, QRectF(area.topLeft() * ratio, QSizeF(area.size()) * ratio));
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

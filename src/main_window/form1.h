@@ -2,9 +2,12 @@
 
 #include "main_window/canvas.h"
 #include "main_window/pen.h"
+#include "platform/systemclock.h"
 
+#include <QTimer>
 #include <QWidget>
 
+class ClockService;
 class MessageBoxService;
 class QComboBox;
 class QLabel;
@@ -15,7 +18,7 @@ class ClickLabel;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    explicit Form1(MessageBoxService& messages, QWidget* parent = nullptr);
+    explicit Form1(MessageBoxService& messages, const ClockService& clock = SystemClock::shared());
 
     // Mouse handlers of the client area; coordinates in twips. The button and the modifiers
     // are never looked at: any button draws and any release lifts the pen.
@@ -24,6 +27,8 @@ public:
     void Form_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF twips);
     void cmdclr_Click();
     void cmdend_Click();
+    void tmrclock_Timer();
+    void lblhelp_Click();
 
     const Canvas& canvas() const { return drawing; }
     bool penDown() const { return pen.isDown(); }
@@ -44,7 +49,10 @@ private:
     void Form_Load();
     int accept(const Pen::Choice& choice, QComboBox& box);
 
+    void armClock();
+
     MessageBoxService& messages;
+    const ClockService& clock;
     Pen pen;
     Canvas drawing;
 
@@ -55,4 +63,7 @@ private:
     QComboBox* cboIro;
     ClickLabel* lblver;
     ClickLabel* lblhelp;
+    QLabel* lbldate;
+    QLabel* lbltime;
+    QTimer tmrclock;
 };

@@ -7,7 +7,10 @@
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Decimal order of magnitude of a well-formed number, enough to tell overflow from underflow.
 long magnitude(const std::string& number)
@@ -25,7 +28,8 @@ long magnitude(const std::string& number)
             ++leadingZeros;
     }
     const std::size_t e = number.find_first_of("eE");
-    const long exponent = e == std::string::npos ? 0 : std::strtol(number.c_str() + e + 1, nullptr, 10);
+    const long exponent =
+        e == std::string::npos ? 0 : std::strtol(number.c_str() + e + 1, nullptr, 10);
     return (integerDigits > 0 ? integerDigits : -leadingZeros) + exponent;
 }
 

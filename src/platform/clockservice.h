@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QDate>
+#include <QTime>
+
+// The current local date and time, read separately.
+class ClockService {
+public:
+    virtual ~ClockService() = default;
+    virtual QDate Date() const = 0;
+    virtual QTime Time() const = 0;
+};

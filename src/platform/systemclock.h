@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/clockservice.h"
+
+class SystemClock final : public ClockService {
+public:
+    QDate Date() const override;
+    QTime Time() const override;
+
+    // Holds no state, so one instance serves every window.
+    static const SystemClock& shared();
+};
