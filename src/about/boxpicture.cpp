@@ -3,7 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QImage BoxPicture::image() {
+QImage BoxPicture::image()
+{
     QImage image(32, 32, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);

@@ -13,7 +13,8 @@
 
 frmAbout::frmAbout(SysInfoLauncher& launcher, QWidget* parent)
     : QDialog(parent)
-    , launcher(launcher) {
+    , launcher(launcher)
+{
     setAttribute(Qt::WA_DeleteOnClose);
     // A fixed dialog frame: close box only. As a dialog it gets no taskbar button.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
@@ -53,7 +54,8 @@ frmAbout::frmAbout(SysInfoLauncher& launcher, QWidget* parent)
     Form_Load();
 }
 
-void frmAbout::Form_Load() {
+void frmAbout::Form_Load()
+{
     const QString title = QString::fromUtf8(ApplicationRecord::title);
     setWindowTitle(title + QString::fromUtf8("のﾊﾞｰｼﾞｮﾝ情報"));
     lblVersion->setText(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
@@ -63,24 +65,29 @@ void frmAbout::Form_Load() {
     lblTitle->setText(title);
 }
 
-void frmAbout::cmdOK_Click() {
+void frmAbout::cmdOK_Click()
+{
     close();
 }
 
-void frmAbout::cmdSysInfo_Click() {
+void frmAbout::cmdSysInfo_Click()
+{
     launcher.StartSysInfo();
 }
 
-void frmAbout::reject() {
+void frmAbout::reject()
+{
     cmdOK_Click();
 }
 
-void frmAbout::closeEvent(QCloseEvent* event) {
+void frmAbout::closeEvent(QCloseEvent* event)
+{
     // Unloads without asking; the dialog's own closing would call reject() again.
     event->accept();
 }
 
-void frmAbout::paintEvent(QPaintEvent* event) {
+void frmAbout::paintEvent(QPaintEvent* event)
+{
     QDialog::paintEvent(event);
     QPainter painter(this);
     for (const SeparatorLine& line : frmAboutLine1) {

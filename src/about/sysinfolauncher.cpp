@@ -14,7 +14,9 @@ namespace {
 class OpenKey {
 public:
     explicit OpenKey(RegistryService& registry)
-        : registry(registry) {}
+        : registry(registry)
+    {
+    }
     OpenKey(const OpenKey&) = delete;
     OpenKey& operator=(const OpenKey&) = delete;
     ~OpenKey() { registry.RegCloseKey(handle); }
@@ -32,9 +34,12 @@ SysInfoLauncher::SysInfoLauncher(RegistryService& registry, FileExistsService& f
     : registry(registry)
     , files(files)
     , programs(programs)
-    , messages(messages) {}
+    , messages(messages)
+{
+}
 
-void SysInfoLauncher::StartSysInfo() noexcept {
+void SysInfoLauncher::StartSysInfo() noexcept
+{
     try {
         std::string ToolPath;
         bool found =
@@ -57,7 +62,8 @@ void SysInfoLauncher::StartSysInfo() noexcept {
 }
 
 bool SysInfoLauncher::GetKeyValue(RegistryService::Key KeyRoot, const std::string& KeyName,
-                                  const std::string& SubKeyRef, std::string& KeyVal) {
+                                  const std::string& SubKeyRef, std::string& KeyVal)
+{
     OpenKey KeyHandle(registry);
     if (registry.RegOpenKeyExA(KeyRoot, KeyName.c_str(), 0, RegistryService::keyRead,
                                &KeyHandle.handle) != RegistryService::success) {

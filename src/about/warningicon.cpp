@@ -3,7 +3,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
-QImage WarningIcon::image(int size) {
+QImage WarningIcon::image(int size)
+{
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -26,7 +27,8 @@ QImage WarningIcon::image(int size) {
     return image;
 }
 
-QIcon WarningIcon::make() {
+QIcon WarningIcon::make()
+{
     QIcon icon;
     for (int size : {32, 16})
         icon.addPixmap(QPixmap::fromImage(image(size)));

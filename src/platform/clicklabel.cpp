@@ -10,8 +10,8 @@ void ClickLabel::mousePressEvent(QMouseEvent* event)
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click =
-        pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     pressed = false;
     event->accept();
     if (click)

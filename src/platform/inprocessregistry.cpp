@@ -11,13 +11,15 @@ constexpr std::uint32_t writeRights = RegistryService::keySetValue |
                                       RegistryService::keyCreateSubKey |
                                       RegistryService::keyCreateLink;
 
-bool isPredefined(RegistryService::Key key) {
+bool isPredefined(RegistryService::Key key)
+{
     return key >= RegistryService::classesRoot && key <= RegistryService::classesRoot + 0x6;
 }
 
 } // namespace
 
-InProcessRegistry::InProcessRegistry(std::vector<Value> content) {
+InProcessRegistry::InProcessRegistry(std::vector<Value> content)
+{
     for (Value& value : content) {
         std::string key = keyName(value.root, value.keyPath);
         // The keys above it exist too, without values of their own.
@@ -28,7 +30,8 @@ InProcessRegistry::InProcessRegistry(std::vector<Value> content) {
     }
 }
 
-InProcessRegistry InProcessRegistry::desktop(std::string_view searchPath) {
+InProcessRegistry InProcessRegistry::desktop(std::string_view searchPath)
+{
     std::vector<Value> content;
     for (const std::string& tool : systemInformationTools()) {
         const std::string path = SearchPath::find(tool, searchPath);
@@ -41,30 +44,35 @@ InProcessRegistry InProcessRegistry::desktop(std::string_view searchPath) {
     return InProcessRegistry(std::move(content));
 }
 
-const std::vector<std::string>& InProcessRegistry::systemInformationTools() {
+const std::vector<std::string>& InProcessRegistry::systemInformationTools()
+{
     static const std::vector<std::string> tools = {"kinfocenter", "hardinfo"};
     return tools;
 }
 
 InProcessRegistry::Value InProcessRegistry::stringValue(Key root, std::string keyPath,
-                                                        std::string name, std::string_view text) {
+                                                        std::string name, std::string_view text)
+{
     std::vector<unsigned char> data(text.begin(), text.end());
     data.push_back(0);
     return {root, std::move(keyPath), std::move(name), typeSz, std::move(data)};
 }
 
-std::string InProcessRegistry::folded(std::string_view name) {
+std::string InProcessRegistry::folded(std::string_view name)
+{
     std::string result(name);
     std::transform(result.begin(), result.end(), result.begin(),
                    [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; });
     return result;
 }
 
-std::string InProcessRegistry::keyName(Key root, std::string_view path) {
+std::string InProcessRegistry::keyName(Key root, std::string_view path)
+{
     return std::to_string(root) + pathName(path);
 }
 
-std::string InProcessRegistry::pathName(std::string_view path) {
+std::string InProcessRegistry::pathName(std::string_view path)
+{
     std::string name;
     for (std::size_t at = 0; at < path.size();) {
         const std::size_t end = std::min(path.find('\\', at), path.size());
@@ -77,7 +85,8 @@ std::string InProcessRegistry::pathName(std::string_view path) {
 
 RegistryService::Status InProcessRegistry::RegOpenKeyExA(Key root, const char* subKey,
                                                          std::uint32_t, std::uint32_t samDesired,
-                                                         Key* result) {
+                                                         Key* result)
+{
     if (!result)
         return invalidHandle;
     *result = 0;
@@ -100,7 +109,8 @@ RegistryService::Status InProcessRegistry::RegOpenKeyExA(Key root, const char* s
 RegistryService::Status InProcessRegistry::RegQueryValueExA(Key key, const char* valueName,
                                                             std::uint32_t*, std::uint32_t* type,
                                                             unsigned char* data,
-                                                            std::uint32_t* dataLength) {
+                                                            std::uint32_t* dataLength)
+{
     const auto open = handles.find(key);
     if (open == handles.end())
         return invalidHandle;
@@ -124,6 +134,7 @@ RegistryService::Status InProcessRegistry::RegQueryValueExA(Key key, const char*
     return success;
 }
 
-RegistryService::Status InProcessRegistry::RegCloseKey(Key key) {
+RegistryService::Status InProcessRegistry::RegCloseKey(Key key)
+{
     return handles.erase(key) ? success : invalidHandle;
 }

@@ -19,8 +19,8 @@ QWidget* create(const ControlSpec& spec, QWidget& form)
     }
     case ControlKind::Label:
     case ControlKind::ClickLabel: {
-        auto* label = spec.kind == ControlKind::Label ? new QLabel(text, &form)
-                                                      : new ClickLabel(text, &form);
+        auto* label =
+            spec.kind == ControlKind::Label ? new QLabel(text, &form) : new ClickLabel(text, &form);
         label->setAlignment(spec.align | Qt::AlignTop);
         label->setFocusPolicy(Qt::NoFocus);
         // Opaque, so drawings beneath a label stay hidden behind it.

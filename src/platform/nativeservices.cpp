@@ -10,7 +10,8 @@
 #include <cstdlib>
 #endif
 
-std::unique_ptr<RegistryService> NativeServices::registry() {
+std::unique_ptr<RegistryService> NativeServices::registry()
+{
 #ifdef _WIN32
     return std::make_unique<WindowsRegistry>();
 #else
@@ -19,7 +20,8 @@ std::unique_ptr<RegistryService> NativeServices::registry() {
 #endif
 }
 
-std::unique_ptr<ProgramStartService> NativeServices::programStarter() {
+std::unique_ptr<ProgramStartService> NativeServices::programStarter()
+{
 #ifdef _WIN32
     return std::make_unique<WindowsProgramStartService>();
 #else

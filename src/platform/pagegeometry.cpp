@@ -3,11 +3,13 @@
 #include <QImage>
 #include <QPainter>
 
-QPageLayout::Orientation PageGeometry::orientation(QSize image) {
+QPageLayout::Orientation PageGeometry::orientation(QSize image)
+{
     return image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-QRectF PageGeometry::target(QSize image, QSizeF printable) {
+QRectF PageGeometry::target(QSize image, QSizeF printable)
+{
     if (image.isEmpty() || printable.isEmpty())
         return {};
     const QSizeF fitted = QSizeF(image).scaled(printable, Qt::KeepAspectRatio);
@@ -16,7 +18,8 @@ QRectF PageGeometry::target(QSize image, QSizeF printable) {
     return {corner, fitted};
 }
 
-void PageGeometry::paint(QPainter& painter, const QImage& image, QSizeF printable) {
+void PageGeometry::paint(QPainter& painter, const QImage& image, QSizeF printable)
+{
     // An explicit source rectangle in pixels: a grab at 2x would otherwise be drawn at its
     // logical size and cover only part of the target.
     painter.drawImage(target(image.size(), printable), image, QRectF(image.rect()));

@@ -7,7 +7,8 @@
 
 extern char** environ;
 
-bool PosixProgramStartService::StartProgram(const std::string& utf8Path) {
+bool PosixProgramStartService::StartProgram(const std::string& utf8Path)
+{
     // A NUL would silently cut the path short.
     if (utf8Path.empty() || utf8Path.find('\0') != std::string::npos)
         return false;

@@ -15,7 +15,8 @@ namespace {
 
 // Qt's CUPS engine hands the job to the spooler in QPainter::end() and drops the answer, so a
 // queue that rejects jobs would fail unseen. libcups keeps the answer for this thread: ask it.
-bool spoolerRefusedTheJob() {
+bool spoolerRefusedTheJob()
+{
 #if defined(Q_OS_LINUX)
     void* cups = dlopen("libcups.so.2", RTLD_LAZY | RTLD_NOLOAD);
     if (!cups)
@@ -34,9 +35,12 @@ bool spoolerRefusedTheJob() {
 } // namespace
 
 QtPrinterService::QtPrinterService(QString documentName)
-    : documentName(std::move(documentName)) {}
+    : documentName(std::move(documentName))
+{
+}
 
-PrinterService::Outcome QtPrinterService::PrintForm(const QImage& image) {
+PrinterService::Outcome QtPrinterService::PrintForm(const QImage& image)
+{
     if (QPrinterInfo::availablePrinterNames().isEmpty())
         return Outcome::NoPrinter;
     // A plain QPrinter() would quietly pick the first queue, or a PDF file with no name.

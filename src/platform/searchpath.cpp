@@ -3,7 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-std::string SearchPath::find(std::string_view name, std::string_view folders) {
+std::string SearchPath::find(std::string_view name, std::string_view folders)
+{
     if (name.empty() || name.find('/') != std::string_view::npos)
         return {};
     for (std::size_t at = 0; at <= folders.size();) {

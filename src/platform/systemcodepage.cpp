@@ -4,7 +4,8 @@
 #include <windows.h>
 #endif
 
-std::string SystemCodePage::toUtf8(std::string_view bytes) {
+std::string SystemCodePage::toUtf8(std::string_view bytes)
+{
 #ifdef _WIN32
     if (bytes.empty())
         return {};

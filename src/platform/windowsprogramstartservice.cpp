@@ -5,7 +5,8 @@
 
 namespace {
 
-std::wstring wide(const std::string& utf8) {
+std::wstring wide(const std::string& utf8)
+{
     const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
                                            int(utf8.size()), nullptr, 0);
     std::wstring text(length, L'\0');
@@ -16,7 +17,8 @@ std::wstring wide(const std::string& utf8) {
 
 } // namespace
 
-bool WindowsProgramStartService::StartProgram(const std::string& utf8Path) {
+bool WindowsProgramStartService::StartProgram(const std::string& utf8Path)
+{
     if (utf8Path.empty() || utf8Path.find('\0') != std::string::npos)
         return false;
     const std::wstring program = wide(utf8Path);

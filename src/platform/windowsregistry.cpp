@@ -4,7 +4,8 @@
 
 namespace {
 
-HKEY handle(RegistryService::Key key) {
+HKEY handle(RegistryService::Key key)
+{
     return reinterpret_cast<HKEY>(key);
 }
 
@@ -12,7 +13,8 @@ HKEY handle(RegistryService::Key key) {
 
 RegistryService::Status WindowsRegistry::RegOpenKeyExA(Key root, const char* subKey,
                                                        std::uint32_t options,
-                                                       std::uint32_t samDesired, Key* result) {
+                                                       std::uint32_t samDesired, Key* result)
+{
     HKEY opened = nullptr;
     const LONG status = ::RegOpenKeyExA(handle(root), subKey, options, samDesired, &opened);
     if (result)
@@ -23,13 +25,15 @@ RegistryService::Status WindowsRegistry::RegOpenKeyExA(Key root, const char* sub
 RegistryService::Status WindowsRegistry::RegQueryValueExA(Key key, const char* valueName,
                                                           std::uint32_t* reserved,
                                                           std::uint32_t* type, unsigned char* data,
-                                                          std::uint32_t* dataLength) {
+                                                          std::uint32_t* dataLength)
+{
     static_assert(sizeof(DWORD) == sizeof(std::uint32_t));
     return ::RegQueryValueExA(handle(key), valueName, reinterpret_cast<LPDWORD>(reserved),
                               reinterpret_cast<LPDWORD>(type), data,
                               reinterpret_cast<LPDWORD>(dataLength));
 }
 
-RegistryService::Status WindowsRegistry::RegCloseKey(Key key) {
+RegistryService::Status WindowsRegistry::RegCloseKey(Key key)
+{
     return ::RegCloseKey(handle(key));
 }

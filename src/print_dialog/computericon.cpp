@@ -15,7 +15,8 @@ const QList<QRgb> sixteen = {
 };
 
 // Index into the palette, or 16 (transparent) for a pixel left mostly uncovered.
-uint nearest(QRgb pixel) {
+uint nearest(QRgb pixel)
+{
     if (qAlpha(pixel) < 128)
         return 16;
     uint best = 0;
@@ -33,11 +34,13 @@ uint nearest(QRgb pixel) {
     return best;
 }
 
-QColor colour(int index) {
+QColor colour(int index)
+{
     return QColor(sixteen[index]);
 }
 
-void drawComputer(QPainter& painter) {
+void drawComputer(QPainter& painter)
+{
     const QPen outline(colour(0), 0); // cosmetic: one pixel at either size
     painter.setPen(outline);
 
@@ -82,7 +85,8 @@ void drawComputer(QPainter& painter) {
 
 } // namespace
 
-QImage ComputerIcon::image(int size) {
+QImage ComputerIcon::image(int size)
+{
     QImage art(size, size, QImage::Format_ARGB32);
     art.fill(Qt::transparent);
     QPainter painter(&art);
@@ -101,7 +105,8 @@ QImage ComputerIcon::image(int size) {
     return icon;
 }
 
-QIcon ComputerIcon::make() {
+QIcon ComputerIcon::make()
+{
     QIcon icon;
     for (int size : {32, 16})
         icon.addPixmap(QPixmap::fromImage(image(size)));

@@ -12,7 +12,8 @@
 namespace {
 
 // The label's own face, or a Japanese sans-serif face where that one is not installed.
-QFont labelFont() {
+QFont labelFont()
+{
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
                       QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
@@ -26,7 +27,8 @@ QFont labelFont() {
 } // namespace
 
 print1::print1(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("印刷確認"));
     setWindowIcon(ComputerIcon::make());
@@ -47,11 +49,13 @@ print1::print1(QWidget* parent)
     cmdok->setFocus();
 }
 
-void print1::cmdok_Click() {
+void print1::cmdok_Click()
+{
     emit printRequested();
     emit mainWindowRequested();
 }
 
-void print1::cmdcancel_Click() {
+void print1::cmdcancel_Click()
+{
     emit mainWindowRequested();
 }

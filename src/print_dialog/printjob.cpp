@@ -4,9 +4,12 @@
 
 PrintJob::PrintJob(PrinterService& printer, MessageBoxService& messages)
     : printer(printer)
-    , messages(messages) {}
+    , messages(messages)
+{
+}
 
-bool PrintJob::PrintForm(const QImage& image) {
+bool PrintJob::PrintForm(const QImage& image)
+{
     const PrinterService::Outcome outcome = printer.PrintForm(image);
     if (outcome == PrinterService::Outcome::Printed)
         return true;
@@ -14,7 +17,8 @@ bool PrintJob::PrintForm(const QImage& image) {
     return false;
 }
 
-std::string PrintJob::failureMessage(PrinterService::Outcome outcome) {
+std::string PrintJob::failureMessage(PrinterService::Outcome outcome)
+{
     using Outcome = PrinterService::Outcome;
     const char* reason = "";
     switch (outcome) {

@@ -17,11 +17,13 @@ public:
     };
 
     void set(const std::string& key, const std::string& name, std::uint32_t type,
-             std::vector<unsigned char> bytes) {
+             std::vector<unsigned char> bytes)
+    {
         keys[key][name] = {type, std::move(bytes)};
     }
     void setText(const std::string& key, const std::string& name, const std::string& text,
-                 int zeros = 1) {
+                 int zeros = 1)
+    {
         std::vector<unsigned char> bytes(text.begin(), text.end());
         bytes.insert(bytes.end(), zeros, 0);
         set(key, name, typeSz, std::move(bytes));
@@ -30,7 +32,8 @@ public:
     void refuse(const std::string& key) { refused.insert(key); }
 
     Status RegOpenKeyExA(Key root, const char* subKey, std::uint32_t options,
-                         std::uint32_t samDesired, Key* result) override {
+                         std::uint32_t samDesired, Key* result) override
+    {
         opens.push_back({root, subKey, options, samDesired});
         if (root != localMachine || !keys.contains(subKey))
             return fileNotFound;
@@ -42,7 +45,8 @@ public:
     }
     Status RegQueryValueExA(Key key, const char* valueName, std::uint32_t* reserved,
                             std::uint32_t* type, unsigned char* data,
-                            std::uint32_t* dataLength) override {
+                            std::uint32_t* dataLength) override
+    {
         queries.push_back({valueName, reserved, *dataLength});
         const auto& values = keys.at(open.at(key));
         const auto found = values.find(valueName);
@@ -57,7 +61,8 @@ public:
         std::memcpy(data, found->second.bytes.data(), size);
         return success;
     }
-    Status RegCloseKey(Key key) override {
+    Status RegCloseKey(Key key) override
+    {
         closes.push_back(key);
         return open.erase(key) ? success : invalidHandle;
     }

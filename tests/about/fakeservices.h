@@ -11,7 +11,8 @@
 
 class FakeFiles final : public FileExistsService {
 public:
-    bool FileExists(const std::string& utf8Path) override {
+    bool FileExists(const std::string& utf8Path) override
+    {
         asked.push_back(utf8Path);
         return present.contains(utf8Path);
     }
@@ -21,7 +22,8 @@ public:
 
 class FakePrograms final : public ProgramStartService {
 public:
-    bool StartProgram(const std::string& utf8Path) override {
+    bool StartProgram(const std::string& utf8Path) override
+    {
         started.push_back(utf8Path);
         if (throws)
             throw std::runtime_error("start");

@@ -5,7 +5,8 @@
 #include <string>
 #include <unistd.h>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     const char* marker = std::getenv("NUBIKA_HELPER_MARKER");
     if (!marker)
         return 1;

@@ -17,26 +17,30 @@ namespace {
 const QString caption = QString::fromUtf8("ヌビカのﾊﾞｰｼﾞｮﾝ情報");
 const QString version = QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ 3.0.1");
 
-template <typename T = QWidget> T* child(QWidget& window, const char* name) {
+template <typename T = QWidget> T* child(QWidget& window, const char* name)
+{
     auto* found = window.findChild<T*>(name);
     if (!found)
         qFatal("no control %s", name);
     return found;
 }
 
-void showActive(QWidget& window) {
+void showActive(QWidget& window)
+{
     window.show();
     window.activateWindow();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
-void click(QWidget& window, QWidget& control) {
+void click(QWidget& window, QWidget& control)
+{
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                       control.mapTo(&window, control.rect().center()));
 }
 
-QList<frmAbout*> openDialogs() {
+QList<frmAbout*> openDialogs()
+{
     QList<frmAbout*> dialogs;
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<frmAbout*>(widget); dialog && dialog->isVisible())
@@ -66,7 +70,8 @@ private slots:
     void versionLabelOpensOneDialogAndOkUnloadsIt();
 };
 
-void TestFrmAbout::showsTitleAndVersion() {
+void TestFrmAbout::showsTitleAndVersion()
+{
     Launch launch;
     frmAbout dialog(launch.launcher);
     QCOMPARE(dialog.windowTitle(), caption);
@@ -85,7 +90,8 @@ void TestFrmAbout::showsTitleAndVersion() {
     QVERIFY(dialog.windowIcon().availableSizes().contains(QSize(32, 32)));
 }
 
-void TestFrmAbout::sitsAtItsPlaceWithAFixedFrame() {
+void TestFrmAbout::sitsAtItsPlaceWithAFixedFrame()
+{
     Launch launch;
     QPointer<frmAbout> dialog = new frmAbout(launch.launcher);
     const auto unload = qScopeGuard([&] { delete dialog; });
@@ -108,7 +114,8 @@ void TestFrmAbout::sitsAtItsPlaceWithAFixedFrame() {
     QVERIFY(image.pixelColor(200, 166) != QColor(Qt::white));
 }
 
-void TestFrmAbout::tabCyclesOkIconSysInfo() {
+void TestFrmAbout::tabCyclesOkIconSysInfo()
+{
     Launch launch;
     QPointer<frmAbout> dialog = new frmAbout(launch.launcher);
     const auto unload = qScopeGuard([&] { delete dialog; });
@@ -121,7 +128,8 @@ void TestFrmAbout::tabCyclesOkIconSysInfo() {
     }
 }
 
-void TestFrmAbout::keysCloseOrStart_data() {
+void TestFrmAbout::keysCloseOrStart_data()
+{
     QTest::addColumn<int>("tabs");
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("closes");
@@ -136,7 +144,8 @@ void TestFrmAbout::keysCloseOrStart_data() {
     QTest::newRow("Enter back on the icon") << 4 << int(Qt::Key_Return) << true;
 }
 
-void TestFrmAbout::keysCloseOrStart() {
+void TestFrmAbout::keysCloseOrStart()
+{
     QFETCH(int, tabs);
     QFETCH(int, key);
     QFETCH(bool, closes);
@@ -159,7 +168,8 @@ void TestFrmAbout::keysCloseOrStart() {
     }
 }
 
-void TestFrmAbout::sysInfoLeavesItOpen() {
+void TestFrmAbout::sysInfoLeavesItOpen()
+{
     Launch launch;
     QPointer<frmAbout> dialog = new frmAbout(launch.launcher);
     const auto unload = qScopeGuard([&] { delete dialog; });
@@ -179,7 +189,8 @@ void TestFrmAbout::sysInfoLeavesItOpen() {
     QVERIFY(dialog && dialog->isVisible());
 }
 
-void TestFrmAbout::versionLabelOpensOneDialogAndOkUnloadsIt() {
+void TestFrmAbout::versionLabelOpensOneDialogAndOkUnloadsIt()
+{
     Application app;
     app.start();
     Form1& main = app.mainWindow();

@@ -12,11 +12,13 @@ namespace {
 
 const std::string key = "SOFTWARE\\Test";
 
-std::vector<unsigned char> bytesOf(const QByteArray& data) {
+std::vector<unsigned char> bytesOf(const QByteArray& data)
+{
     return {data.begin(), data.end()};
 }
 
-void makeFile(const QString& path, bool executable) {
+void makeFile(const QString& path, bool executable)
+{
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("#!/bin/sh\n");
@@ -38,7 +40,8 @@ private slots:
     void desktopRegistryNamesAToolOnTheSearchPath();
 };
 
-void TestRegistry::convertsByType_data() {
+void TestRegistry::convertsByType_data()
+{
     QTest::addColumn<uint>("type");
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QByteArray>("onEntry");
@@ -78,7 +81,8 @@ void TestRegistry::convertsByType_data() {
         << 3u << QByteArray("\x01\x02", 2) << QByteArray() << QByteArray();
 }
 
-void TestRegistry::convertsByType() {
+void TestRegistry::convertsByType()
+{
     QFETCH(uint, type);
     QFETCH(QByteArray, data);
     QFETCH(QByteArray, onEntry);
@@ -109,7 +113,8 @@ void TestRegistry::convertsByType() {
     QVERIFY(registry.open.empty());
 }
 
-void TestRegistry::failsWithoutKeyOrValue_data() {
+void TestRegistry::failsWithoutKeyOrValue_data()
+{
     QTest::addColumn<QByteArray>("keyName");
     QTest::addColumn<QByteArray>("valueName");
     QTest::addColumn<int>("queries");
@@ -122,7 +127,8 @@ void TestRegistry::failsWithoutKeyOrValue_data() {
     QTest::newRow("1025-byte dword") << QByteArray(key.c_str()) << QByteArray("LongDword") << 1;
 }
 
-void TestRegistry::failsWithoutKeyOrValue() {
+void TestRegistry::failsWithoutKeyOrValue()
+{
     QFETCH(QByteArray, keyName);
     QFETCH(QByteArray, valueName);
     QFETCH(int, queries);
@@ -151,7 +157,8 @@ void TestRegistry::failsWithoutKeyOrValue() {
     QVERIFY(messages.shown.empty());
 }
 
-void TestRegistry::valueWithoutDataThrows() {
+void TestRegistry::valueWithoutDataThrows()
+{
     FakeRegistry registry;
     registry.set(key, "Empty", RegistryService::typeSz, {});
     FakeFiles files;
@@ -166,7 +173,8 @@ void TestRegistry::valueWithoutDataThrows() {
     QVERIFY(registry.open.empty());
 }
 
-void TestRegistry::inProcessRegistryIsReadOnly() {
+void TestRegistry::inProcessRegistryIsReadOnly()
+{
     InProcessRegistry registry({
         InProcessRegistry::stringValue(RegistryService::localMachine, "SOFTWARE\\Shared\\Tool",
                                        "PATH", "/usr/bin/tool"),
@@ -211,7 +219,8 @@ void TestRegistry::inProcessRegistryIsReadOnly() {
     QCOMPARE(registry.openKeys(), 0u);
 }
 
-void TestRegistry::desktopRegistryNamesAToolOnTheSearchPath() {
+void TestRegistry::desktopRegistryNamesAToolOnTheSearchPath()
+{
     QTemporaryDir first;
     QTemporaryDir second;
     // Not executable, so passed over; the next folder's tool is taken.

@@ -24,7 +24,8 @@ struct Launch {
     FakeMessages messages;
     SysInfoLauncher launcher{registry, files, programs, messages};
 
-    std::vector<std::string> keysOpened() const {
+    std::vector<std::string> keysOpened() const
+    {
         std::vector<std::string> keys;
         for (const auto& open : registry.opens)
             keys.push_back(open.subKey);
@@ -32,7 +33,8 @@ struct Launch {
     }
 };
 
-bool alive(qint64 pid) {
+bool alive(qint64 pid)
+{
     return ::kill(pid_t(pid), 0) == 0;
 }
 
@@ -50,7 +52,8 @@ private slots:
     void realStarterRefusesWhatCannotRun();
 };
 
-void TestSysInfo::startsFirstLocationUnchanged() {
+void TestSysInfo::startsFirstLocationUnchanged()
+{
     Launch launch;
     // Spaces and all, the text is one program path.
     const std::string tool =
@@ -67,7 +70,8 @@ void TestSysInfo::startsFirstLocationUnchanged() {
     QVERIFY(launch.registry.open.empty());
 }
 
-void TestSysInfo::fallsBackToTheFolder_data() {
+void TestSysInfo::fallsBackToTheFolder_data()
+{
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("expected");
     QTest::newRow("folder") << "C:\\Program Files\\MSInfo"
@@ -76,7 +80,8 @@ void TestSysInfo::fallsBackToTheFolder_data() {
                                         << "C:\\MSInfo\\\\MSINFO32.EXE";
 }
 
-void TestSysInfo::fallsBackToTheFolder() {
+void TestSysInfo::fallsBackToTheFolder()
+{
     QFETCH(QString, folder);
     QFETCH(QString, expected);
     Launch launch;
@@ -93,7 +98,8 @@ void TestSysInfo::fallsBackToTheFolder() {
     QVERIFY(launch.registry.open.empty());
 }
 
-void TestSysInfo::showsTheMessageOnFailure_data() {
+void TestSysInfo::showsTheMessageOnFailure_data()
+{
     QTest::addColumn<QString>("setup");
     QTest::addColumn<QStringList>("started");
     QTest::addColumn<int>("keysRead");
@@ -107,7 +113,8 @@ void TestSysInfo::showsTheMessageOnFailure_data() {
     QTest::newRow("value over 1024 bytes, no folder") << "long" << QStringList() << 2;
 }
 
-void TestSysInfo::showsTheMessageOnFailure() {
+void TestSysInfo::showsTheMessageOnFailure()
+{
     QFETCH(QString, setup);
     QFETCH(QStringList, started);
     QFETCH(int, keysRead);
@@ -140,7 +147,8 @@ void TestSysInfo::showsTheMessageOnFailure() {
     QVERIFY(launch.registry.open.empty());
 }
 
-void TestSysInfo::startsARealProgramWithoutWaiting() {
+void TestSysInfo::startsARealProgramWithoutWaiting()
+{
     QTemporaryDir scratch;
     const QString folder = scratch.filePath("System Tools");
     QVERIFY(QDir().mkpath(folder));
@@ -175,7 +183,8 @@ void TestSysInfo::startsARealProgramWithoutWaiting() {
     QTRY_VERIFY_WITH_TIMEOUT(!alive(pid), 20000);
 }
 
-void TestSysInfo::realStarterRefusesWhatCannotRun() {
+void TestSysInfo::realStarterRefusesWhatCannotRun()
+{
     QTemporaryDir scratch;
     QFile plain(scratch.filePath("plain"));
     QVERIFY(plain.open(QIODevice::WriteOnly));

@@ -13,12 +13,14 @@ const QString mainTitle = QStringLiteral("^ヌビカ$");
 const QPoint lblver(608, 24);
 const QPoint cmdSysInfo(330, 216);
 
-QStringList visibleWindows(const QString& title) {
+QStringList visibleWindows(const QString& title)
+{
     const QString found = X11Session::xdotool({"search", "--onlyvisible", "--name", title});
     return found.isEmpty() ? QStringList() : found.split('\n');
 }
 
-void click(const QString& window, QPoint at) {
+void click(const QString& window, QPoint at)
+{
     X11Session::xdotool({"mousemove", "--window", window, QString::number(at.x()),
                          QString::number(at.y()), "click", "1"});
 }
@@ -41,7 +43,8 @@ private:
     QString dialog;
 };
 
-void AboutEndToEnd::initTestCase() {
+void AboutEndToEnd::initTestCase()
+{
     // The program looks for a system information tool on its search path: give it none.
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(noTools.path()));
@@ -51,11 +54,13 @@ void AboutEndToEnd::initTestCase() {
     QVERIFY(!mainWindow.isEmpty());
 }
 
-void AboutEndToEnd::cleanupTestCase() {
+void AboutEndToEnd::cleanupTestCase()
+{
     session.reset();
 }
 
-void AboutEndToEnd::versionLabelOpensTheDialogOnce() {
+void AboutEndToEnd::versionLabelOpensTheDialogOnce()
+{
     click(mainWindow, lblver);
     dialog = X11Session::waitForWindow(aboutTitle);
     QVERIFY(!dialog.isEmpty());
@@ -81,7 +86,8 @@ void AboutEndToEnd::versionLabelOpensTheDialogOnce() {
     QCOMPARE(visibleWindows(aboutTitle), QStringList{dialog});
 }
 
-void AboutEndToEnd::sysInfoWithoutAToolShowsTheMessage() {
+void AboutEndToEnd::sysInfoWithoutAToolShowsTheMessage()
+{
     click(dialog, cmdSysInfo);
     // The message box carries the program's title, as the main window does.
     QTRY_COMPARE_WITH_TIMEOUT(visibleWindows(mainTitle).size(), 2, 20000);
@@ -93,7 +99,8 @@ void AboutEndToEnd::sysInfoWithoutAToolShowsTheMessage() {
     QCOMPARE(visibleWindows(aboutTitle), QStringList{dialog});
 }
 
-void AboutEndToEnd::escapeClosesTheDialog() {
+void AboutEndToEnd::escapeClosesTheDialog()
+{
     X11Session::xdotool({"windowfocus", "--sync", dialog});
     QTRY_COMPARE_WITH_TIMEOUT(X11Session::xdotool({"getwindowfocus"}), dialog, 20000);
     X11Session::xdotool({"key", "Escape"});

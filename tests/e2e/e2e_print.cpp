@@ -12,7 +12,8 @@
 namespace {
 
 // Runs a command to its end and returns what it printed, trimmed.
-QString run(const QString& program, const QStringList& args) {
+QString run(const QString& program, const QStringList& args)
+{
     QProcess process;
     process.start(program, args);
     if (!process.waitForFinished(30000))
@@ -21,7 +22,8 @@ QString run(const QString& program, const QStringList& args) {
 }
 
 // Numbers of the jobs the queue has finished, from lines such as "PDF-1234  root  1024 ...".
-QStringList completedJobs() {
+QStringList completedJobs()
+{
     QStringList ids;
     for (const QString& line : run("lpstat", {"-W", "completed", "-o", "PDF"}).split('\n'))
         if (line.startsWith("PDF-"))
@@ -29,7 +31,8 @@ QStringList completedJobs() {
     return ids;
 }
 
-bool queueEmpty() {
+bool queueEmpty()
+{
     return run("lpstat", {"-o"}).isEmpty();
 }
 
@@ -69,7 +72,8 @@ private:
     QStringList jobsBefore;
 };
 
-void PrintEndToEnd::initTestCase() {
+void PrintEndToEnd::initTestCase()
+{
     QVERIFY2(qEnvironmentVariableIsSet("CUPS_SERVER"), "run under tests/e2e/with-cups");
     pdfs.setPath(qEnvironmentVariable("NUBIKA_PDF_DIR"));
     jobsBefore = completedJobs();
@@ -90,25 +94,29 @@ void PrintEndToEnd::initTestCase() {
     X11Session::xdotool({"mouseup", "1"});
 }
 
-void PrintEndToEnd::cleanupTestCase() {
+void PrintEndToEnd::cleanupTestCase()
+{
     session.reset();
     // The pages printed here; the first one stays in the build tree as a picture.
     for (const QFileInfo& file : landed())
         QFile::remove(file.filePath());
 }
 
-void PrintEndToEnd::click(QPoint at) {
+void PrintEndToEnd::click(QPoint at)
+{
     X11Session::xdotool({"mousemove", "--window", mainWindow, QString::number(at.x()),
                          QString::number(at.y()), "click", "1"});
 }
 
-void PrintEndToEnd::type(QPoint box, const QString& text) {
+void PrintEndToEnd::type(QPoint box, const QString& text)
+{
     click(box);
     X11Session::xdotool({"key", "ctrl+a", "BackSpace"});
     X11Session::xdotool({"type", text});
 }
 
-void PrintEndToEnd::openDialog() {
+void PrintEndToEnd::openDialog()
+{
     click(cmdprint);
     dialog = X11Session::waitForWindow("^印刷確認$");
     // OK holds the focus once the dialog has come up.
@@ -117,7 +125,8 @@ void PrintEndToEnd::openDialog() {
 
 // The files of the jobs printed here. cups-pdf mangles the Japanese title in the name; the
 // job number at its end is what tells the files apart.
-QFileInfoList PrintEndToEnd::landed() const {
+QFileInfoList PrintEndToEnd::landed() const
+{
     QFileInfoList files;
     for (const QString& id : completedJobs())
         if (!jobsBefore.contains(id))
@@ -126,7 +135,8 @@ QFileInfoList PrintEndToEnd::landed() const {
 }
 
 // Waits until this many jobs have gone through the queue since the start and it is empty.
-bool PrintEndToEnd::waitForJobs(int completed) {
+bool PrintEndToEnd::waitForJobs(int completed)
+{
     for (int tries = 0; tries < 600; ++tries) {
         const int done = int(completedJobs().size() - jobsBefore.size());
         if (done >= completed && queueEmpty())
@@ -136,7 +146,8 @@ bool PrintEndToEnd::waitForJobs(int completed) {
     return false;
 }
 
-void PrintEndToEnd::okPrintsTheDrawnWindowOnOnePage() {
+void PrintEndToEnd::okPrintsTheDrawnWindowOnOnePage()
+{
     openDialog();
     X11Session::xdotool({"key", "Return"});
     QVERIFY(waitForJobs(1));
@@ -213,7 +224,8 @@ void PrintEndToEnd::okPrintsTheDrawnWindowOnOnePage() {
     QVERIFY2(ink > 5, qPrintable(QString::number(ink)));
 }
 
-void PrintEndToEnd::okTwicePrintsTwoPages() {
+void PrintEndToEnd::okTwicePrintsTwoPages()
+{
     for (int round = 0; round < 2; ++round) {
         openDialog();
         X11Session::xdotool({"key", "Return"});
@@ -223,7 +235,8 @@ void PrintEndToEnd::okTwicePrintsTwoPages() {
     QCOMPARE(landed().size(), 3);
 }
 
-void PrintEndToEnd::escapeLeavesTheDialogOpen() {
+void PrintEndToEnd::escapeLeavesTheDialogOpen()
+{
     openDialog();
     X11Session::xdotool({"key", "Escape"});
     // Cancel, by its access key, afterwards: once the main window has the focus again, the
@@ -235,7 +248,8 @@ void PrintEndToEnd::escapeLeavesTheDialogOpen() {
     QVERIFY(waitForJobs(3));
 }
 
-void PrintEndToEnd::printerTroubleIsReportedAndNothingLands_data() {
+void PrintEndToEnd::printerTroubleIsReportedAndNothingLands_data()
+{
     const QString ppd = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
     QTest::addColumn<QList<QStringList>>("breakIt");
     QTest::addColumn<QList<QStringList>>("mendIt");
@@ -251,7 +265,8 @@ void PrintEndToEnd::printerTroubleIsReportedAndNothingLands_data() {
         << QList<QStringList>{{"lpadmin", "-d", "PDF"}};
 }
 
-void PrintEndToEnd::printerTroubleIsReportedAndNothingLands() {
+void PrintEndToEnd::printerTroubleIsReportedAndNothingLands()
+{
     QFETCH(QList<QStringList>, breakIt);
     QFETCH(QList<QStringList>, mendIt);
     for (const QStringList& command : breakIt)

@@ -18,7 +18,8 @@ namespace {
 
 class FakePrinter : public PrinterService {
 public:
-    Outcome PrintForm(const QImage& image) override {
+    Outcome PrintForm(const QImage& image) override
+    {
         pages.append(image);
         return Outcome::Printed;
     }
@@ -27,11 +28,13 @@ public:
 
 const QColor lightRed(255, 0, 0); // colour 12
 
-QPoint centreOf(const QWidget& parent, const char* name) {
+QPoint centreOf(const QWidget& parent, const char* name)
+{
     return parent.findChild<QWidget*>(name)->geometry().center();
 }
 
-int visiblePrintDialogs() {
+int visiblePrintDialogs()
+{
     int count = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
         count += qobject_cast<print1*>(window) && window->isVisible();
@@ -67,12 +70,14 @@ private:
     FakePrinter* printer = nullptr;
 };
 
-void Print1Test::initTestCase() {
+void Print1Test::initTestCase()
+{
     // No print server here: the real printer service must find no printer at all.
     qputenv("CUPS_SERVER", QByteArray(QDir::tempPath().toUtf8() + "/nubika-no-cups.sock"));
 }
 
-void Print1Test::init() {
+void Print1Test::init()
+{
     app = std::make_unique<Application>();
     auto fake = std::make_unique<FakePrinter>();
     printer = fake.get();
@@ -81,21 +86,25 @@ void Print1Test::init() {
     QVERIFY(QTest::qWaitForWindowActive(&app->mainWindow()));
 }
 
-void Print1Test::cleanup() {
+void Print1Test::cleanup()
+{
     app.reset();
 }
 
-void Print1Test::clickPrintButton() {
+void Print1Test::clickPrintButton()
+{
     QTest::mouseClick(app->mainWindow().windowHandle(), Qt::LeftButton, {},
                       centreOf(app->mainWindow(), "cmdprint"));
     QVERIFY(QTest::qWaitForWindowExposed(&app->printDialog()));
 }
 
-void Print1Test::clickInDialog(const char* name) {
+void Print1Test::clickInDialog(const char* name)
+{
     QTest::mouseClick(dialogWindow(), Qt::LeftButton, {}, centreOf(app->printDialog(), name));
 }
 
-void Print1Test::drawStroke() {
+void Print1Test::drawStroke()
+{
     Form1& form = app->mainWindow();
     form.findChild<QComboBox*>("cboIro")->setEditText("12");
     form.findChild<QComboBox*>("cbosenn")->setEditText("9");
@@ -104,7 +113,8 @@ void Print1Test::drawStroke() {
     QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, QPoint(400, 250));
 }
 
-void Print1Test::dialogIsLaidOutAsItsTable() {
+void Print1Test::dialogIsLaidOutAsItsTable()
+{
     print1 dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -142,7 +152,8 @@ void Print1Test::dialogIsLaidOutAsItsTable() {
     QVERIFY(QFontMetrics(font).horizontalAdvance(label->text()) <= label->width());
 }
 
-void Print1Test::iconShowsAComputerInSixteenColours() {
+void Print1Test::iconShowsAComputerInSixteenColours()
+{
     for (int size : {32, 16}) {
         const QImage image = ComputerIcon::image(size);
         QCOMPARE(image.size(), QSize(size, size));
@@ -164,7 +175,8 @@ void Print1Test::iconShowsAComputerInSixteenColours() {
     QVERIFY(sizes.contains(QSize(32, 32)) && sizes.contains(QSize(16, 16)));
 }
 
-void Print1Test::keyboardPressesOnlyTheFocusedButton() {
+void Print1Test::keyboardPressesOnlyTheFocusedButton()
+{
     print1 dialog;
     QSignalSpy print(&dialog, &print1::printRequested);
     QSignalSpy front(&dialog, &print1::mainWindowRequested);
@@ -199,7 +211,8 @@ void Print1Test::keyboardPressesOnlyTheFocusedButton() {
     QVERIFY(dialog.isVisible());
 }
 
-void Print1Test::printButtonShowsTheOneDialog() {
+void Print1Test::printButtonShowsTheOneDialog()
+{
     clickPrintButton();
     print1* first = &app->printDialog();
     QVERIFY(QTest::qWaitForWindowActive(first));
@@ -217,7 +230,8 @@ void Print1Test::printButtonShowsTheOneDialog() {
     QVERIFY(printer->pages.isEmpty());
 }
 
-void Print1Test::okPrintsTheMainWindowThenBringsItToTheFront() {
+void Print1Test::okPrintsTheMainWindowThenBringsItToTheFront()
+{
     drawStroke();
     clickPrintButton();
     QVERIFY(QTest::qWaitForWindowActive(&app->printDialog()));
@@ -244,7 +258,8 @@ void Print1Test::okPrintsTheMainWindowThenBringsItToTheFront() {
     QCOMPARE(visiblePrintDialogs(), 1);
 }
 
-void Print1Test::cancelOnlyBringsTheMainWindowToTheFront() {
+void Print1Test::cancelOnlyBringsTheMainWindowToTheFront()
+{
     clickPrintButton();
     QVERIFY(QTest::qWaitForWindowActive(&app->printDialog()));
     clickInDialog("cmdcancel");
@@ -253,7 +268,8 @@ void Print1Test::cancelOnlyBringsTheMainWindowToTheFront() {
     QVERIFY(printer->pages.isEmpty());
 }
 
-void Print1Test::closedMainWindowIsLoadedAfreshByOkAndCancel() {
+void Print1Test::closedMainWindowIsLoadedAfreshByOkAndCancel()
+{
     for (const char* button : {"cmdcancel", "cmdok"}) {
         drawStroke();
         clickPrintButton();
@@ -281,7 +297,8 @@ void Print1Test::closedMainWindowIsLoadedAfreshByOkAndCancel() {
     QCOMPARE(page.pixelColor(QPoint(250, 225) * ratio), page.pixelColor(QPoint(5, 300) * ratio));
 }
 
-void Print1Test::noPrinterOnTheSystemIsReported() {
+void Print1Test::noPrinterOnTheSystemIsReported()
+{
     app->printer = std::make_unique<QtPrinterService>(QStringLiteral("ヌビカ"));
     clickPrintButton();
     ModalInterceptor boxes;

@@ -15,7 +15,8 @@ namespace {
 
 class FakePrinter : public PrinterService {
 public:
-    Outcome PrintForm(const QImage&) override {
+    Outcome PrintForm(const QImage&) override
+    {
         ++calls;
         return outcome;
     }
@@ -30,7 +31,8 @@ public:
 };
 
 // A PDF printer as the print dialog's default printer would be, turned for the image.
-std::unique_ptr<QPrinter> pdfPrinter(QSize image, const QString& file) {
+std::unique_ptr<QPrinter> pdfPrinter(QSize image, const QString& file)
+{
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(file);
@@ -57,12 +59,14 @@ private:
     QTemporaryDir dir;
 };
 
-void PrinterServiceTest::initTestCase() {
+void PrinterServiceTest::initTestCase()
+{
     QVERIFY(dir.isValid());
     qputenv("CUPS_SERVER", QByteArray(dir.path().toUtf8() + "/no-cups.sock"));
 }
 
-void PrinterServiceTest::imageFitsCentredOnItsPage_data() {
+void PrinterServiceTest::imageFitsCentredOnItsPage_data()
+{
     QTest::addColumn<QSize>("image");
     QTest::addColumn<bool>("landscape");
     QTest::newRow("main window") << QSize(649, 509) << true;
@@ -72,7 +76,8 @@ void PrinterServiceTest::imageFitsCentredOnItsPage_data() {
     QTest::newRow("square") << QSize(400, 400) << false;
 }
 
-void PrinterServiceTest::imageFitsCentredOnItsPage() {
+void PrinterServiceTest::imageFitsCentredOnItsPage()
+{
     QFETCH(QSize, image);
     QFETCH(bool, landscape);
     const auto printer = pdfPrinter(image, dir.filePath("fit.pdf"));
@@ -93,7 +98,8 @@ void PrinterServiceTest::imageFitsCentredOnItsPage() {
     QVERIFY(qAbs(target.top() - (printable.height() - target.bottom())) < 1);
 }
 
-void PrinterServiceTest::highDensityGrabFillsItsTarget() {
+void PrinterServiceTest::highDensityGrabFillsItsTarget()
+{
     // A 100 x 50 window grabbed at 2x: red, with a blue last column.
     QImage grab(200, 100, QImage::Format_RGB32);
     grab.fill(Qt::red);
@@ -116,7 +122,8 @@ void PrinterServiceTest::highDensityGrabFillsItsTarget() {
     QCOMPARE(page.pixelColor(200, 350), QColor(Qt::white));
 }
 
-void PrinterServiceTest::noPrintServerMeansNoPrinter() {
+void PrinterServiceTest::noPrintServerMeansNoPrinter()
+{
     QtPrinterService printer(QStringLiteral("ヌビカ"));
     QImage image(10, 10, QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -126,7 +133,8 @@ void PrinterServiceTest::noPrintServerMeansNoPrinter() {
     QCOMPARE(QDir::current().entryList(QDir::Files), before);
 }
 
-void PrinterServiceTest::failuresAreReportedInOneLine() {
+void PrinterServiceTest::failuresAreReportedInOneLine()
+{
     using Outcome = PrinterService::Outcome;
     FakePrinter printer;
     FakeMessages messages;
