@@ -56,12 +56,6 @@ Form1::Form1(MessageBoxService& messages, const ClockService& clock)
     setMouseTracking(true);
     setWindowTitle(QString::fromUtf8(ApplicationRecord::title));
     setWindowIcon(BrushIcon::make());
-    // The layout's label widths were made for a 12-pixel Japanese UI font; a larger default
-    // would cut off the time.
-    QFont font;
-    font.setFamilies({"MS UI Gothic", "ＭＳ Ｐゴシック", "IPAPGothic", "Noto Sans CJK JP"});
-    font.setPixelSize(12);
-    setFont(font);
 
     LayoutBuilder::build(*this, form1Layout);
     cmdclr = findChild<QPushButton*>("cmdclr");
