@@ -23,6 +23,7 @@ namespace {
 void fitFont(QLabel& label, const QString& pattern)
 {
     QFont font = label.font();
+    font.setPixelSize(QFontInfo(font).pixelSize());
     const auto widest = [&font](const QString& text) {
         const QFontMetrics metrics(font);
         int width = 0;
