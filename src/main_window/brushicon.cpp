@@ -23,7 +23,10 @@ QImage BrushIcon::image(int size)
         {{-6, -3.5, 4, 7}, 8},  // ferrule, grey
         {{-2, -2.5, 17, 5}, 15} // handle, white
     };
-    painter.setPen(QPen(QBColor(0), 1));
+    // One device pixel at either size, so the small icon keeps to the sixteen colours.
+    QPen outline(QBColor(0), 1);
+    outline.setCosmetic(true);
+    painter.setPen(outline);
     for (const auto& part : parts) {
         painter.setBrush(QBColor(part.fill));
         painter.drawRect(part.body);

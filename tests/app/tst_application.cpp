@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -48,6 +49,8 @@ void ApplicationTest::closedMainWindowLoadsAfreshWithoutDoubledLists()
     QCOMPARE(second.canvas().image().pixelColor(100, 100),
              second.canvas().image().pixelColor(300, 300));
     QVERIFY(!second.penDown());
+    // The fresh window has a clock of its own.
+    QTRY_VERIFY(!second.findChild<QLabel*>("lbltime")->text().isEmpty());
 }
 
 void ApplicationTest::closingTheMainWindowLeavesAnOpenDialogRunning()

@@ -1,5 +1,7 @@
+#include "main_window/brushicon.h"
 #include "main_window/form1.h"
 #include "main_window/form1layout.h"
+#include "main_window/qbcolor.h"
 #include "platform/clockservice.h"
 #include "platform/qtmessageboxservice.h"
 #include "support/modalinterceptor.h"
@@ -37,6 +39,7 @@ private slots:
     void keyboardReachesTheButtons();
     void japaneseTextsHaveGlyphs();
     void clockLabelsFitTheirTexts();
+    void iconKeepsToTheSixteenColours();
 
     void dragDrawsAConnectedStroke();
     void newPressStartsANewStroke();
@@ -190,6 +193,23 @@ void Form1Test::clockLabelsFitTheirTexts()
         }
     const QString longDate = "2888年08月28日 (水曜日)";
     QVERIFY(date->fontMetrics().horizontalAdvance(longDate) <= date->width());
+}
+
+void Form1Test::iconKeepsToTheSixteenColours()
+{
+    QSet<QRgb> palette = {0};
+    for (int i = 0; i < 16; ++i)
+        palette.insert(QBColor(i).rgba());
+    for (int size : {16, 32}) {
+        const QImage icon = BrushIcon::image(size);
+        QCOMPARE(icon.size(), QSize(size, size));
+        QSet<QRgb> used;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                used.insert(icon.pixel(x, y));
+        QVERIFY2(palette.contains(used), qPrintable(QString::number(size)));
+        QVERIFY(used.size() >= 4);
+    }
 }
 
 void Form1Test::dragDrawsAConnectedStroke()
