@@ -1,5 +1,7 @@
 #include "about/warningicon.h"
 
+#include "platform/windowicon.h"
+
 #include <QPainter>
 #include <QPolygonF>
 
@@ -29,8 +31,5 @@ QImage WarningIcon::image(int size)
 
 QIcon WarningIcon::make()
 {
-    QIcon icon;
-    for (int size : {32, 16})
-        icon.addPixmap(QPixmap::fromImage(image(size)));
-    return icon;
+    return WindowIcon::fromDrawing(&WarningIcon::image);
 }

@@ -1,6 +1,7 @@
 #include "main_window/brushicon.h"
 
 #include "main_window/qbcolor.h"
+#include "platform/windowicon.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -41,8 +42,5 @@ QImage BrushIcon::image(int size)
 
 QIcon BrushIcon::make()
 {
-    QIcon icon;
-    for (int size : {32, 16})
-        icon.addPixmap(QPixmap::fromImage(image(size)));
-    return icon;
+    return WindowIcon::fromDrawing(&BrushIcon::image);
 }

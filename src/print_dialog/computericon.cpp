@@ -1,5 +1,7 @@
 #include "print_dialog/computericon.h"
 
+#include "platform/windowicon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <climits>
@@ -107,8 +109,5 @@ QImage ComputerIcon::image(int size)
 
 QIcon ComputerIcon::make()
 {
-    QIcon icon;
-    for (int size : {32, 16})
-        icon.addPixmap(QPixmap::fromImage(image(size)));
-    return icon;
+    return WindowIcon::fromDrawing(&ComputerIcon::image);
 }
