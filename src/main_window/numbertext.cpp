@@ -1,5 +1,6 @@
 #include "main_window/numbertext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -28,8 +29,11 @@ long magnitude(const std::string& number)
             ++leadingZeros;
     }
     const std::size_t e = number.find_first_of("eE");
+    // Clamped, so that an exponent beyond a long cannot overflow the sum below.
     const long exponent =
-        e == std::string::npos ? 0 : std::strtol(number.c_str() + e + 1, nullptr, 10);
+        e == std::string::npos
+            ? 0
+            : std::clamp(std::strtol(number.c_str() + e + 1, nullptr, 10), -100000L, 100000L);
     return (integerDigits > 0 ? integerDigits : -leadingZeros) + exponent;
 }
 

@@ -39,6 +39,10 @@ void PenTest::readsRealNumbers_data()
     QTest::newRow("overflow is infinite") << "1e999" << true << qInf();
     QTest::newRow("underflow is zero") << "1e-999" << true << 0.0;
     QTest::newRow("long fraction underflow") << "0.00000000000000000001e-400" << true << 0.0;
+    QTest::newRow("exponent beyond a long")
+        << "11e88888880332555555555555555555555" << true << qInf();
+    QTest::newRow("negative exponent beyond a long")
+        << "0.01e-88888880332555555555555555555555" << true << 0.0;
     QTest::newRow("empty") << "" << false << 0.0;
     QTest::newRow("blank") << "   " << false << 0.0;
     QTest::newRow("letters") << "abc" << false << 0.0;
