@@ -58,7 +58,9 @@ public:
         *dataLength = size;
         if (size > room)
             return moreData;
-        std::memcpy(data, found->second.bytes.data(), size);
+        // An empty vector's data() may be null, which memcpy must not be given.
+        if (size > 0)
+            std::memcpy(data, found->second.bytes.data(), size);
         return success;
     }
     Status RegCloseKey(Key key) override
