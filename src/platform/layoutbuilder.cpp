@@ -7,10 +7,10 @@
 
 namespace {
 
-QWidget* create(const ControlSpec& spec, QWidget& form)
+QWidget* create(const ControlSpec& row, QWidget& form)
 {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
     case ControlKind::Button: {
         auto* button = new QPushButton(text, &form);
         // Enter presses the focused button, as Space does.
@@ -20,8 +20,8 @@ QWidget* create(const ControlSpec& spec, QWidget& form)
     case ControlKind::Label:
     case ControlKind::ClickLabel: {
         auto* label =
-            spec.kind == ControlKind::Label ? new QLabel(text, &form) : new ClickLabel(text, &form);
-        label->setAlignment(spec.align | Qt::AlignTop);
+            row.kind == ControlKind::Label ? new QLabel(text, &form) : new ClickLabel(text, &form);
+        label->setAlignment(row.align | Qt::AlignTop);
         label->setFocusPolicy(Qt::NoFocus);
         // Opaque, so drawings beneath a label stay hidden behind it.
         label->setAutoFillBackground(true);
@@ -58,10 +58,10 @@ QRect LayoutBuilder::toPixels(int left, int top, int width, int height)
 void LayoutBuilder::build(QWidget& form, std::span<const ControlSpec> table)
 {
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : table) {
-        QWidget* control = create(spec, form);
-        control->setObjectName(QString::fromUtf8(spec.name));
-        control->setGeometry(toPixels(spec.left, spec.top, spec.width, spec.height));
+    for (const ControlSpec& row : table) {
+        QWidget* control = create(row, form);
+        control->setObjectName(QString::fromUtf8(row.name));
+        control->setGeometry(toPixels(row.left, row.top, row.width, row.height));
         control->setAttribute(Qt::WA_NoMousePropagation);
         if (control->focusPolicy() == Qt::NoFocus)
             continue;

@@ -118,16 +118,16 @@ void Form1Test::startsWithFilledListsAndFocusOnClear()
 
 void Form1Test::controlsSitAtTheirLaidOutRectangles()
 {
-    for (const ControlSpec& spec : form1Layout) {
-        auto* control = form->findChild<QWidget*>(spec.name);
-        QVERIFY2(control, spec.name);
-        QCOMPARE(control->geometry().x() * 15, spec.left);
-        QCOMPARE(control->geometry().y() * 15, spec.top);
-        QCOMPARE(control->geometry().width() * 15, spec.width);
-        QCOMPARE(control->geometry().height() * 15, spec.height);
+    for (const ControlSpec& row : form1Layout) {
+        auto* control = form->findChild<QWidget*>(row.name);
+        QVERIFY2(control, row.name);
+        QCOMPARE(control->geometry().x() * 15, row.left);
+        QCOMPARE(control->geometry().y() * 15, row.top);
+        QCOMPARE(control->geometry().width() * 15, row.width);
+        QCOMPARE(control->geometry().height() * 15, row.height);
         if (auto* label = qobject_cast<QLabel*>(control)) {
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
-            QCOMPARE(label->text(), QString::fromUtf8(spec.text));
+            QCOMPARE(label->text(), QString::fromUtf8(row.text));
         }
         QVERIFY(control->testAttribute(Qt::WA_NoMousePropagation));
     }
@@ -167,14 +167,14 @@ void Form1Test::keyboardReachesTheButtons()
 // Without a Japanese font every glyph would be the missing-glyph box (glyph index 0).
 void Form1Test::japaneseTextsHaveGlyphs()
 {
-    for (const ControlSpec& spec : form1Layout) {
-        QTextLayout layout(QString::fromUtf8(spec.text), form->font());
+    for (const ControlSpec& row : form1Layout) {
+        QTextLayout layout(QString::fromUtf8(row.text), form->font());
         layout.beginLayout();
         layout.createLine();
         layout.endLayout();
         for (const QGlyphRun& run : layout.glyphRuns())
             for (quint32 glyph : run.glyphIndexes())
-                QVERIFY2(glyph != 0, spec.text);
+                QVERIFY2(glyph != 0, row.text);
     }
 }
 

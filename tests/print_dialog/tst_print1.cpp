@@ -129,11 +129,11 @@ void Print1Test::dialogIsLaidOutAsItsTable()
     const QRect screen = dialog.screen()->availableGeometry();
     QVERIFY((dialog.geometry().center() - screen.center()).manhattanLength() <= 2);
 
-    for (const ControlSpec& spec : print1Layout) {
-        auto* control = dialog.findChild<QWidget*>(spec.name);
-        QVERIFY2(control, spec.name);
+    for (const ControlSpec& row : print1Layout) {
+        auto* control = dialog.findChild<QWidget*>(row.name);
+        QVERIFY2(control, row.name);
         QCOMPARE(control->geometry(),
-                 LayoutBuilder::toPixels(spec.left, spec.top, spec.width, spec.height));
+                 LayoutBuilder::toPixels(row.left, row.top, row.width, row.height));
     }
     QCOMPARE(dialog.findChild<QPushButton*>("cmdok")->text(), QStringLiteral("OK(&P)"));
     QCOMPARE(dialog.findChild<QPushButton*>("cmdcancel")->text(), QStringLiteral("キャンセル(&C)"));
