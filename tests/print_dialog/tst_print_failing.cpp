@@ -1,7 +1,6 @@
 // The real printer service against a private CUPS server (tests/e2e/with-cups) failing in each
 // way a user can meet it, and back again.
 #include "app/application.h"
-#include "platform/qtprinterservice.h"
 #include "print_dialog/printjob.h"
 #include "support/modalinterceptor.h"
 
@@ -30,9 +29,10 @@ QStringList completedJobs()
     return ids;
 }
 
-QPoint centreOf(const QWidget& parent, const char* name)
+void clickOn(QWidget& window, const char* name)
 {
-    return parent.findChild<QWidget*>(name)->geometry().center();
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                      window.findChild<QWidget*>(name)->geometry().center());
 }
 
 } // namespace
@@ -46,7 +46,6 @@ private slots:
     void failureIsReportedThenTheNextOkPrints();
 
 private:
-    void clickOk();
     QStringList landedSince(const QStringList& jobsBefore) const;
 
     std::unique_ptr<Application> app;
@@ -58,7 +57,6 @@ void PrintFailingTest::initTestCase()
     QVERIFY2(qEnvironmentVariableIsSet("NUBIKA_CUPS_DIR"), "run under tests/e2e/with-cups");
     jobsAtStart = completedJobs();
     app = std::make_unique<Application>();
-    app->printer = std::make_unique<QtPrinterService>(QStringLiteral("ヌビカ"));
     app->start();
     Form1& form = app->mainWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -69,7 +67,7 @@ void PrintFailingTest::initTestCase()
     QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, QPoint(400, 250));
     QCOMPARE(form.canvas().image().pixelColor(250, 225), QColor(255, 0, 0));
 
-    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, centreOf(form, "cmdprint"));
+    clickOn(form, "cmdprint");
     QVERIFY(QTest::qWaitForWindowExposed(&app->printDialog()));
 }
 
@@ -78,12 +76,6 @@ void PrintFailingTest::cleanupTestCase()
     app.reset();
     for (const QString& file : landedSince(jobsAtStart))
         QFile::remove(file);
-}
-
-void PrintFailingTest::clickOk()
-{
-    print1& dialog = app->printDialog();
-    QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, centreOf(dialog, "cmdok"));
 }
 
 // The files of the jobs finished since then, as far as they have landed.
@@ -133,11 +125,13 @@ void PrintFailingTest::failureIsReportedThenTheNextOkPrints()
 
     run({"sh", "-c", breakIt});
     const QStringList before = completedJobs();
+    const QStringList files = QDir::current().entryList(QDir::Files);
     {
         ModalInterceptor boxes(60000);
-        clickOk();
+        clickOn(app->printDialog(), "cmdok");
         QVERIFY(boxes.waitForBox());
         QCOMPARE(boxes.boxes().size(), 1);
+        QCOMPARE(boxes.boxes().first().title, QStringLiteral("ヌビカ"));
         QCOMPARE(boxes.boxes().first().text, QString::fromStdString(PrintJob::failureMessage(
                                                  PrinterService::Outcome(outcome))));
     }
@@ -148,9 +142,10 @@ void PrintFailingTest::failureIsReportedThenTheNextOkPrints()
     run({"sh", "-c", mendIt});
     QTRY_VERIFY_WITH_TIMEOUT(run({"lpstat", "-p", "PDF"}).contains("idle"), 30000);
     QCOMPARE(completedJobs(), before);
+    QCOMPARE(QDir::current().entryList(QDir::Files), files); // nor did it fall back to a file
 
     ModalInterceptor none(2000);
-    clickOk();
+    clickOn(app->printDialog(), "cmdok");
     QTRY_COMPARE_WITH_TIMEOUT(int(landedSince(before).size()), 1, 60000);
     QVERIFY(none.boxes().isEmpty());
     QCOMPARE(app->mainWindow().canvas().image(), drawing);
