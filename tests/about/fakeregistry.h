@@ -1,35 +1,35 @@
 #pragma once
 
+#include "about/sysinfolauncher.h"
+#include "fakeservices.h"
 #include "platform/registryservice.h"
 
 #include <cstring>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
 // A registry filled per test that records every call made to it.
 class FakeRegistry final : public RegistryService {
 public:
-    struct Data {
-        std::uint32_t type;
-        std::vector<unsigned char> bytes;
-    };
-
     void set(const std::string& key, const std::string& name, std::uint32_t type,
              std::vector<unsigned char> bytes)
     {
         keys[key][name] = {type, std::move(bytes)};
     }
-    void setText(const std::string& key, const std::string& name, const std::string& text,
-                 int zeros = 1)
+    void setText(const std::string& key, const std::string& name, const std::string& text)
     {
         std::vector<unsigned char> bytes(text.begin(), text.end());
-        bytes.insert(bytes.end(), zeros, 0);
+        bytes.push_back(0);
         set(key, name, typeSz, std::move(bytes));
     }
-    // The key exists but cannot be opened.
-    void refuse(const std::string& key) { refused.insert(key); }
+    // The key exists, but opening it or reading from it fails with status. A failed call
+    // writes garbage into its outputs, as nothing promises they are left alone.
+    void fail(const std::string& key, bool inOpen, Status status)
+    {
+        keys[key];
+        (inOpen ? openFails : queryFails)[key] = status;
+    }
 
     Status RegOpenKeyExA(Key root, const char* subKey, std::uint32_t options,
                          std::uint32_t samDesired, Key* result) override
@@ -37,8 +37,10 @@ public:
         opens.push_back({root, subKey, options, samDesired});
         if (root != localMachine || !keys.contains(subKey))
             return fileNotFound;
-        if (refused.contains(subKey))
-            return accessDenied;
+        if (openFails.contains(subKey)) {
+            *result = 0xDEAD;
+            return openFails[subKey];
+        }
         *result = nextHandle++;
         open[*result] = subKey;
         return success;
@@ -48,19 +50,26 @@ public:
                             std::uint32_t* dataLength) override
     {
         queries.push_back({valueName, reserved, *dataLength});
+        if (const auto fails = queryFails.find(open.at(key)); fails != queryFails.end()) {
+            *type = typeSz;
+            std::memset(data, 'z', *dataLength);
+            *dataLength = fails->second == moreData ? 4096 : 7;
+            return fails->second;
+        }
         const auto& values = keys.at(open.at(key));
         const auto found = values.find(valueName);
         if (found == values.end())
             return fileNotFound;
-        *type = found->second.type;
-        const auto size = static_cast<std::uint32_t>(found->second.bytes.size());
+        const auto& [valueType, bytes] = found->second;
+        *type = valueType;
+        const auto size = static_cast<std::uint32_t>(bytes.size());
         const std::uint32_t room = *dataLength;
         *dataLength = size;
         if (size > room)
             return moreData;
         // An empty vector's data() may be null, which memcpy must not be given.
         if (size > 0)
-            std::memcpy(data, found->second.bytes.data(), size);
+            std::memcpy(data, bytes.data(), size);
         return success;
     }
     Status RegCloseKey(Key key) override
@@ -74,11 +83,13 @@ public:
         std::string subKey;
         std::uint32_t options;
         std::uint32_t access;
+        bool operator==(const Open&) const = default;
     };
     struct Query {
         std::string name;
         std::uint32_t* reserved;
         std::uint32_t lengthIn;
+        bool operator==(const Query&) const = default;
     };
     std::vector<Open> opens;
     std::vector<Query> queries;
@@ -86,7 +97,19 @@ public:
     std::map<Key, std::string> open;
 
 private:
-    std::map<std::string, std::map<std::string, Data>> keys;
-    std::set<std::string> refused;
+    std::map<std::string,
+             std::map<std::string, std::pair<std::uint32_t, std::vector<unsigned char>>>>
+        keys;
+    std::map<std::string, Status> openFails;
+    std::map<std::string, Status> queryFails;
     Key nextHandle = 0x40;
+};
+
+// A launcher whose every service is a fake.
+struct FakeLaunch {
+    FakeRegistry registry;
+    FakeFiles files;
+    FakePrograms programs;
+    FakeMessages messages;
+    SysInfoLauncher launcher{registry, files, programs, messages};
 };

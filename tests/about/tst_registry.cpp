@@ -1,6 +1,4 @@
-#include "about/sysinfolauncher.h"
 #include "fakeregistry.h"
-#include "fakeservices.h"
 #include "platform/inprocessregistry.h"
 #include "platform/searchpath.h"
 
@@ -10,12 +8,9 @@
 
 namespace {
 
+using Registry = RegistryService;
 const std::string key = "SOFTWARE\\Test";
-
-std::vector<unsigned char> bytesOf(const QByteArray& data)
-{
-    return {data.begin(), data.end()};
-}
+const std::string toolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 
 void makeFile(const QString& path, bool executable)
 {
@@ -31,191 +26,125 @@ void makeFile(const QString& path, bool executable)
 class TestRegistry : public QObject {
     Q_OBJECT
 private slots:
-    void convertsByType_data();
-    void convertsByType();
-    void failsWithoutKeyOrValue_data();
-    void failsWithoutKeyOrValue();
-    void valueWithoutDataThrows();
+    void readsAValue_data();
+    void readsAValue();
     void inProcessRegistryIsReadOnly();
     void desktopRegistryNamesAToolOnTheSearchPath();
 };
 
-void TestRegistry::convertsByType_data()
+void TestRegistry::readsAValue_data()
 {
     QTest::addColumn<uint>("type");
     QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<QByteArray>("onEntry");
+    QTest::addColumn<int>("failingCall"); // 0: none, 1: open, 2: query
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("result"); // 1: true, 0: false, -1: throws
     QTest::addColumn<QByteArray>("expected");
 
+    // Every read starts from this text: converted types replace it, others keep it.
+    const QByteArray before("left from before");
+    const auto converts = [](const char* name, uint type, const QByteArray& data,
+                             const QByteArray& expected) {
+        QTest::newRow(name) << type << data << 0 << 0 << 1 << expected;
+    };
     const QByteArray path("C:\\Program Files\\Tools\\msinfo32.exe");
     const QByteArray zero(1, '\0');
-    QTest::newRow("string, one zero") << 1u << path + zero << QByteArray() << path;
-    QTest::newRow("string, no zero") << 1u << path << QByteArray() << path;
-    QTest::newRow("string, two zeros") << 1u << path + zero + zero << QByteArray() << path + zero;
-    QTest::newRow("string replaces entry") << 1u << path + zero << QByteArray("old") << path;
-    QTest::newRow("one byte, a zero") << 1u << zero << QByteArray("old") << QByteArray();
-    QTest::newRow("multi-byte characters") << 1u << QByteArray("/opt/ヌビカ/情報") + zero
-                                           << QByteArray() << QByteArray("/opt/ヌビカ/情報");
-    QTest::newRow("1023 bytes") << 1u << QByteArray(1022, 'a') + zero << QByteArray()
-                                << QByteArray(1022, 'a');
-    QTest::newRow("1024 bytes") << 1u << QByteArray(1023, 'b') + zero << QByteArray()
-                                << QByteArray(1023, 'b');
-    QTest::newRow("1024 bytes, no zero")
-        << 1u << QByteArray(1024, 'c') << QByteArray() << QByteArray(1024, 'c');
+    converts("string, one zero", 1, path + zero, path);
+    converts("string, no zero", 1, path, path);
+    converts("string, two zeros", 1, path + zero + zero, path + zero);
+    converts("one byte, a zero", 1, zero, QByteArray());
+    converts("multi-byte characters", 1, QByteArray("/opt/ヌビカ/情報") + zero, "/opt/ヌビカ/情報");
+    converts("1023 bytes", 1, QByteArray(1022, 'a') + zero, QByteArray(1022, 'a'));
+    converts("1024 bytes", 1, QByteArray(1023, 'b') + zero, QByteArray(1023, 'b'));
+    converts("1024 bytes, no zero", 1, QByteArray(1024, 'c'), QByteArray(1024, 'c'));
+    converts("dword 1", 4, QByteArray("\x01\x00\x00\x00", 4), "1");
+    converts("dword 0x4D3C2B1A", 4, QByteArray("\x1A\x2B\x3C\x4D", 4), "1295788826");
+    converts("dword 0x00010000", 4, QByteArray("\x00\x00\x01\x00", 4), "65536");
+    converts("dword 0xFFFFFFFF", 4, QByteArray("\xFF\xFF\xFF\xFF", 4), "4294967295");
+    converts("expandable string", 2, QByteArray("%SystemRoot%\\a.exe") + zero, before);
+    converts("binary", 3, QByteArray("\x01\x02", 2), before);
 
-    QTest::newRow("dword 1") << 4u << QByteArray("\x01\x00\x00\x00", 4) << QByteArray()
-                             << QByteArray("1");
-    QTest::newRow("dword 0x4D3C2B1A")
-        << 4u << QByteArray("\x1A\x2B\x3C\x4D", 4) << QByteArray() << QByteArray("1295788826");
-    QTest::newRow("dword 0x00010000")
-        << 4u << QByteArray("\x00\x00\x01\x00", 4) << QByteArray() << QByteArray("65536");
-    QTest::newRow("dword 0xFFFFFFFF")
-        << 4u << QByteArray("\xFF\xFF\xFF\xFF", 4) << QByteArray() << QByteArray("4294967295");
-    QTest::newRow("dword replaces entry")
-        << 4u << QByteArray("\x07\x00\x00\x00", 4) << QByteArray("12") << QByteArray("7");
-
-    QTest::newRow("expandable string keeps entry")
-        << 2u << QByteArray("%SystemRoot%\\msinfo32.exe") + zero << QByteArray("kept")
-        << QByteArray("kept");
-    QTest::newRow("binary keeps empty entry")
-        << 3u << QByteArray("\x01\x02", 2) << QByteArray() << QByteArray();
+    QTest::newRow("1025 bytes") << 1u << QByteArray(1025, 'x') << 0 << 0 << 0 << QByteArray();
+    QTest::newRow("0 bytes") << 1u << QByteArray() << 0 << 0 << -1 << before;
+    // Every status the calls document. Open 2 is a missing key, open 5 a key that refuses to
+    // open, query 2 a missing value.
+    for (int call : {1, 2})
+        for (int status : {2, 5, 6, 87, 234})
+            QTest::addRow("%s: %d", call == 1 ? "open" : "query", status)
+                << 1u << path + zero << call << status << 0 << QByteArray();
 }
 
-void TestRegistry::convertsByType()
+void TestRegistry::readsAValue()
 {
     QFETCH(uint, type);
     QFETCH(QByteArray, data);
-    QFETCH(QByteArray, onEntry);
+    QFETCH(int, failingCall);
+    QFETCH(int, status);
+    QFETCH(int, result);
     QFETCH(QByteArray, expected);
-
-    FakeRegistry registry;
-    registry.set(key, "Value", type, bytesOf(data));
-    FakeFiles files;
-    FakePrograms programs;
-    FakeMessages messages;
-    SysInfoLauncher launcher(registry, files, programs, messages);
-
-    std::string value = onEntry.toStdString();
-    QVERIFY(launcher.GetKeyValue(RegistryService::localMachine, key, "Value", value));
-    QCOMPARE(QByteArray::fromStdString(value), expected);
-
-    // Opened for reading only, read with a 1024-byte buffer, closed once.
-    QCOMPARE(registry.opens.size(), 1u);
-    QCOMPARE(registry.opens[0].root, RegistryService::localMachine);
-    QCOMPARE(registry.opens[0].subKey, key);
-    QCOMPARE(registry.opens[0].options, 0u);
-    QCOMPARE(registry.opens[0].access, 0x20019u);
-    QCOMPARE(registry.queries.size(), 1u);
-    QCOMPARE(registry.queries[0].name, std::string("Value"));
-    QCOMPARE(registry.queries[0].reserved, nullptr);
-    QCOMPARE(registry.queries[0].lengthIn, 1024u);
-    QCOMPARE(registry.closes.size(), 1u);
-    QVERIFY(registry.open.empty());
-}
-
-void TestRegistry::failsWithoutKeyOrValue_data()
-{
-    QTest::addColumn<QByteArray>("keyName");
-    QTest::addColumn<QByteArray>("valueName");
-    QTest::addColumn<int>("queries");
-
-    QTest::newRow("missing key") << QByteArray("SOFTWARE\\Absent") << QByteArray("Value") << 0;
-    QTest::newRow("key that refuses to open")
-        << QByteArray("SOFTWARE\\Locked") << QByteArray("Value") << 0;
-    QTest::newRow("missing value") << QByteArray(key.c_str()) << QByteArray("Absent") << 1;
-    QTest::newRow("1025 bytes") << QByteArray(key.c_str()) << QByteArray("Long") << 1;
-    QTest::newRow("1025-byte dword") << QByteArray(key.c_str()) << QByteArray("LongDword") << 1;
-}
-
-void TestRegistry::failsWithoutKeyOrValue()
-{
-    QFETCH(QByteArray, keyName);
-    QFETCH(QByteArray, valueName);
-    QFETCH(int, queries);
-
-    FakeRegistry registry;
-    registry.setText(key, "Value", "text");
-    registry.set(key, "Long", RegistryService::typeSz, std::vector<unsigned char>(1025, 'x'));
-    registry.set(key, "LongDword", RegistryService::typeDword, std::vector<unsigned char>(1025, 1));
-    registry.setText("SOFTWARE\\Locked", "Value", "text");
-    registry.refuse("SOFTWARE\\Locked");
-    FakeFiles files;
-    FakePrograms programs;
-    FakeMessages messages;
-    SysInfoLauncher launcher(registry, files, programs, messages);
+    FakeLaunch launch;
+    FakeRegistry& registry = launch.registry;
+    registry.set(key, "Value", type, {data.begin(), data.end()});
+    if (failingCall != 0)
+        registry.fail(key, failingCall == 1, status);
 
     std::string value = "left from before";
-    QVERIFY(!launcher.GetKeyValue(RegistryService::localMachine, keyName.toStdString(),
-                                  valueName.toStdString(), value));
-    QCOMPARE(value, std::string());
-    QCOMPARE(int(registry.queries.size()), queries);
-    // Closed on every path; a key that never opened is closed as a null handle.
+    const auto read = [&] {
+        return launch.launcher.GetKeyValue(Registry::localMachine, key, "Value", value);
+    };
+    if (result < 0) {
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, read());
+    } else {
+        QCOMPARE(read(), result == 1);
+    }
+    QCOMPARE(QByteArray::fromStdString(value), expected);
+    // Opened for reading only, read with a 1024-byte buffer, closed on every path: a key that
+    // never opened as a null handle.
+    QCOMPARE(registry.opens,
+             (std::vector<FakeRegistry::Open>{{Registry::localMachine, key, 0, 0x20019}}));
+    const bool opened = failingCall != 1;
+    QCOMPARE(registry.queries, (opened ? std::vector<FakeRegistry::Query>{{"Value", nullptr, 1024}}
+                                       : std::vector<FakeRegistry::Query>{}));
     QCOMPARE(registry.closes.size(), 1u);
-    if (queries == 0)
-        QCOMPARE(registry.closes[0], RegistryService::Key{0});
+    if (!opened)
+        QCOMPARE(registry.closes[0], Registry::Key{0});
     QVERIFY(registry.open.empty());
-    QVERIFY(messages.shown.empty());
-}
-
-void TestRegistry::valueWithoutDataThrows()
-{
-    FakeRegistry registry;
-    registry.set(key, "Empty", RegistryService::typeSz, {});
-    FakeFiles files;
-    FakePrograms programs;
-    FakeMessages messages;
-    SysInfoLauncher launcher(registry, files, programs, messages);
-
-    std::string value;
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, launcher.GetKeyValue(RegistryService::localMachine,
-                                                                     key, "Empty", value));
-    QCOMPARE(registry.closes.size(), 1u);
-    QVERIFY(registry.open.empty());
+    QVERIFY(launch.messages.shown.empty());
 }
 
 void TestRegistry::inProcessRegistryIsReadOnly()
 {
-    InProcessRegistry registry({
-        InProcessRegistry::stringValue(RegistryService::localMachine, "SOFTWARE\\Shared\\Tool",
-                                       "PATH", "/usr/bin/tool"),
-    });
-
-    RegistryService::Key handle = 0;
+    InProcessRegistry registry(
+        {InProcessRegistry::stringValue(Registry::localMachine, toolKey, "PATH", "/usr/bin/tool")});
+    Registry::Key handle = 0;
+    const auto open = [&](Registry::Key root, const char* path, std::uint32_t access) {
+        return registry.RegOpenKeyExA(root, path, 0, access, &handle);
+    };
     // Any write right is refused, as for a user without them.
-    QCOMPARE(registry.RegOpenKeyExA(RegistryService::localMachine, "SOFTWARE\\Shared\\Tool", 0,
-                                    0x2003F, &handle),
-             RegistryService::accessDenied);
-    QCOMPARE(handle, RegistryService::Key{0});
-    QCOMPARE(registry.RegOpenKeyExA(RegistryService::classesRoot, "SOFTWARE\\Shared\\Tool", 0,
-                                    RegistryService::keyRead, &handle),
-             RegistryService::fileNotFound);
-    QCOMPARE(registry.RegOpenKeyExA(RegistryService::localMachine, "SOFTWARE\\Shared", 0,
-                                    RegistryService::keyRead, &handle),
-             RegistryService::success);
-    QCOMPARE(registry.RegCloseKey(handle), RegistryService::success);
-    QCOMPARE(registry.RegOpenKeyExA(RegistryService::localMachine, "software\\SHARED\\tool", 0,
-                                    RegistryService::keyRead, &handle),
-             RegistryService::success);
-    QVERIFY(handle != 0);
+    QCOMPARE(open(Registry::localMachine, toolKey.c_str(), 0x2003F), Registry::accessDenied);
+    QCOMPARE(handle, Registry::Key{0});
+    QCOMPARE(open(Registry::classesRoot, toolKey.c_str(), Registry::keyRead),
+             Registry::fileNotFound);
+    // Names compare without regard to case, as on Windows.
+    QCOMPARE(open(Registry::localMachine, "software\\MICROSOFT\\shared tools\\msinfo",
+                  Registry::keyRead),
+             Registry::success);
 
     std::uint32_t type = 0;
     unsigned char data[32] = {};
     std::uint32_t length = 5;
     QCOMPARE(registry.RegQueryValueExA(handle, "path", nullptr, &type, data, &length),
-             RegistryService::moreData);
+             Registry::moreData);
     QCOMPARE(length, 14u);
     length = sizeof data;
     QCOMPARE(registry.RegQueryValueExA(handle, "path", nullptr, &type, data, &length),
-             RegistryService::success);
-    QCOMPARE(type, RegistryService::typeSz);
-    QCOMPARE(length, 14u);
-    QCOMPARE(QByteArray(reinterpret_cast<char*>(data), 14), QByteArray("/usr/bin/tool", 14));
+             Registry::success);
+    QCOMPARE(type, Registry::typeSz);
+    QCOMPARE(QByteArray(reinterpret_cast<char*>(data), int(length)),
+             QByteArray("/usr/bin/tool", 14));
     QCOMPARE(registry.RegQueryValueExA(handle, "Other", nullptr, &type, data, &length),
-             RegistryService::fileNotFound);
-
-    QCOMPARE(registry.openKeys(), 1u);
-    QCOMPARE(registry.RegCloseKey(handle), RegistryService::success);
-    QCOMPARE(registry.RegCloseKey(handle), RegistryService::invalidHandle);
+             Registry::fileNotFound);
+    QCOMPARE(registry.RegCloseKey(handle), Registry::success);
     QCOMPARE(registry.openKeys(), 0u);
 }
 
@@ -223,30 +152,27 @@ void TestRegistry::desktopRegistryNamesAToolOnTheSearchPath()
 {
     QTemporaryDir first;
     QTemporaryDir second;
-    // Not executable, so passed over; the next folder's tool is taken.
+    // Not executable, or a folder, so passed over; the next folder's tool is taken.
     makeFile(first.filePath("kinfocenter"), false);
-    makeFile(second.filePath("hardinfo"), true);
     QVERIFY(QDir().mkdir(first.filePath("hardinfo")));
+    makeFile(second.filePath("hardinfo"), true);
     const std::string searchPath =
         "relative/bin::" + first.path().toStdString() + ":" + second.path().toStdString() + "/";
-    QCOMPARE(SearchPath::find("hardinfo", searchPath), second.filePath("hardinfo").toStdString());
+    const std::string tool = second.filePath("hardinfo").toStdString();
+    QCOMPARE(SearchPath::find("hardinfo", searchPath), tool);
     QCOMPARE(SearchPath::find("kinfocenter", searchPath), std::string());
 
+    FakeLaunch fakes;
     InProcessRegistry registry = InProcessRegistry::desktop(searchPath);
-    FakeFiles files;
-    FakePrograms programs;
-    FakeMessages messages;
-    SysInfoLauncher launcher(registry, files, programs, messages);
+    SysInfoLauncher launcher(registry, fakes.files, fakes.programs, fakes.messages);
     std::string path;
-    QVERIFY(launcher.GetKeyValue(RegistryService::localMachine,
-                                 "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path));
-    QCOMPARE(path, second.filePath("hardinfo").toStdString());
+    QVERIFY(launcher.GetKeyValue(Registry::localMachine, toolKey, "PATH", path));
+    QCOMPARE(path, tool);
     QCOMPARE(registry.openKeys(), 0u);
 
     InProcessRegistry bare = InProcessRegistry::desktop(first.path().toStdString());
-    SysInfoLauncher none(bare, files, programs, messages);
-    QVERIFY(!none.GetKeyValue(RegistryService::localMachine,
-                              "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path));
+    QVERIFY(!SysInfoLauncher(bare, fakes.files, fakes.programs, fakes.messages)
+                 .GetKeyValue(Registry::localMachine, toolKey, "PATH", path));
 }
 
 QTEST_GUILESS_MAIN(TestRegistry)

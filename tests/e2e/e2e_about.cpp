@@ -31,8 +31,7 @@ class AboutEndToEnd : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
-    void versionLabelOpensTheDialogOnce();
+    void versionLabelOpensTheDialog();
     void sysInfoWithoutAToolShowsTheMessage();
     void escapeClosesTheDialog();
 
@@ -54,12 +53,7 @@ void AboutEndToEnd::initTestCase()
     QVERIFY(!mainWindow.isEmpty());
 }
 
-void AboutEndToEnd::cleanupTestCase()
-{
-    session.reset();
-}
-
-void AboutEndToEnd::versionLabelOpensTheDialogOnce()
+void AboutEndToEnd::versionLabelOpensTheDialog()
 {
     click(mainWindow, lblver);
     dialog = X11Session::waitForWindow(aboutTitle);
@@ -75,15 +69,6 @@ void AboutEndToEnd::versionLabelOpensTheDialogOnce()
     const QString owner = hints.section("window id # ", 1).section('\n', 0, 0).trimmed();
     QVERIFY2(!owner.isEmpty(), qPrintable(hints));
     QVERIFY(owner.toULongLong(nullptr, 16) != mainWindow.toULongLong());
-    X11Session::screenshot().save("e2e_about.png"); // kept in the build tree for a look by eye
-
-    // Clicked again, the same dialog only comes back to the front.
-    // The user clicks the main window, which comes forward, then the label again.
-    click(mainWindow, QPoint(300, 300));
-    QTRY_COMPARE_WITH_TIMEOUT(X11Session::xdotool({"getwindowfocus"}), mainWindow, 20000);
-    click(mainWindow, lblver);
-    QTRY_COMPARE_WITH_TIMEOUT(X11Session::xdotool({"getwindowfocus"}), dialog, 20000);
-    QCOMPARE(visibleWindows(aboutTitle), QStringList{dialog});
 }
 
 void AboutEndToEnd::sysInfoWithoutAToolShowsTheMessage()
