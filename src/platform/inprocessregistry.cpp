@@ -130,7 +130,8 @@ RegistryService::Status InProcessRegistry::RegQueryValueExA(Key key, const char*
         return success;
     if (size > room)
         return moreData;
-    std::memcpy(data, value.data.data(), size);
+    if (size > 0) // an empty value may have no storage to copy from
+        std::memcpy(data, value.data.data(), size);
     return success;
 }
 
