@@ -1,7 +1,7 @@
 // Prints how long the pen takes per segment (drawing plus repainting the changed rectangle), with
 // an empty canvas and after 100,000 segments, and how long the main window takes to appear.
 #include "main_window/form1.h"
-#include "platform/qtmessageboxservice.h"
+#include "soak.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -10,11 +10,6 @@
 #include <memory>
 
 namespace {
-
-class SilentMessages : public MessageBoxService {
-public:
-    void MsgBox(const std::string&) override {}
-};
 
 // A zigzag across the canvas, so segments vary in direction and length.
 QPointF pointAt(int i)
@@ -38,7 +33,7 @@ double microsecondsPerSegment(Form1& form, int segments, int first)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    SilentMessages messages;
+    Soak::Messages messages;
 
     QElapsedTimer startup;
     startup.start();

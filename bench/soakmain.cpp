@@ -1,7 +1,6 @@
 // A long drawing session through the main window, offscreen: prints the events per second and
 // the resident memory before and after. The count of events may be given; 1,000,000 otherwise.
 #include "main_window/form1.h"
-#include "platform/messageboxservice.h"
 #include "soak.h"
 
 #include <QApplication>
@@ -9,23 +8,13 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
-class CountedMessages : public MessageBoxService {
-public:
-    void MsgBox(const std::string&) override { ++shown; }
-    int shown = 0;
-};
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const qint64 events = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1000000;
 
-    CountedMessages messages;
+    Soak::Messages messages;
     Form1 form(messages);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))

@@ -1,18 +1,7 @@
 #include "main_window/form1.h"
-#include "platform/messageboxservice.h"
 #include "soak.h"
 
 #include <QTest>
-
-namespace {
-
-class CountedMessages : public MessageBoxService {
-public:
-    void MsgBox(const std::string&) override { ++shown; }
-    int shown = 0;
-};
-
-} // namespace
 
 // A long session of valid strokes must neither crash nor let memory creep up.
 class TestSoak : public QObject {
@@ -23,7 +12,7 @@ private slots:
 
 void TestSoak::hundredThousandEventsKeepMemoryBounded()
 {
-    CountedMessages messages;
+    Soak::Messages messages;
     Form1 form(messages);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
