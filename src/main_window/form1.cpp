@@ -75,8 +75,8 @@ Form1::Form1(MessageBoxService& messages, const ClockService& clock)
 
     connect(cmdclr, &QPushButton::clicked, this, &Form1::cmdclr_Click);
     connect(cmdend, &QPushButton::clicked, this, &Form1::cmdend_Click);
-    connect(cmdprint, &QPushButton::clicked, this, &Form1::printRequested);
-    connect(lblver, &ClickLabel::clicked, this, &Form1::aboutRequested);
+    connect(cmdprint, &QPushButton::clicked, this, &Form1::cmdprint_Click);
+    connect(lblver, &ClickLabel::clicked, this, &Form1::lblver_Click);
     connect(lblhelp, &ClickLabel::clicked, this, &Form1::lblhelp_Click);
     connect(&tmrclock, &QTimer::timeout, this, &Form1::tmrclock_Timer);
 
@@ -149,6 +149,17 @@ void Form1::cmdclr_Click()
 void Form1::cmdend_Click()
 {
     emit endRequested();
+}
+
+// The print dialog and the About dialog are the application's to show.
+void Form1::cmdprint_Click()
+{
+    emit printRequested();
+}
+
+void Form1::lblver_Click()
+{
+    emit aboutRequested();
 }
 
 // Shows the refusal of an entry, then puts 1 in its box.

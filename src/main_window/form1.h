@@ -27,6 +27,8 @@ public:
     void Form_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF twips);
     void cmdclr_Click();
     void cmdend_Click();
+    void cmdprint_Click();
+    void lblver_Click();
     void tmrclock_Timer();
     void lblhelp_Click();
 
