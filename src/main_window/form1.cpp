@@ -10,12 +10,9 @@
 #include "platform/messageboxservice.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 
 namespace {
 
@@ -80,10 +77,8 @@ Form1::Form1(MessageBoxService& messages, const ClockService& clock)
     connect(lblhelp, &ClickLabel::clicked, this, &Form1::lblhelp_Click);
     connect(&tmrclock, &QTimer::timeout, this, &Form1::tmrclock_Timer);
 
-    const QSize client = LayoutBuilder::toPixels(0, 0, form1Width, form1Height).size();
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, client, screen));
-    drawing.ensureSize(client, devicePixelRatioF());
+    LayoutBuilder::centreOnScreen(*this, form1Width, form1Height);
+    drawing.ensureSize(size(), devicePixelRatioF());
     cmdclr->setFocus();
 
     Form_Load();

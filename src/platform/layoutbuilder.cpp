@@ -3,7 +3,10 @@
 #include "platform/clicklabel.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -69,4 +72,11 @@ void LayoutBuilder::build(QWidget& form, std::span<const ControlSpec> table)
             QWidget::setTabOrder(previous, control);
         previous = control;
     }
+}
+
+void LayoutBuilder::centreOnScreen(QWidget& form, int width, int height)
+{
+    const QSize client = toPixels(0, 0, width, height).size();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    form.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, client, screen));
 }

@@ -28,4 +28,6 @@ public:
 
     static QRect toPixels(int left, int top, int width, int height);
     static void build(QWidget& form, std::span<const ControlSpec> table);
+    // Sizes the window's client area, in twips, and centres it on the screen.
+    static void centreOnScreen(QWidget& form, int width, int height);
 };

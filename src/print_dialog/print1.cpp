@@ -3,11 +3,8 @@
 #include "print_dialog/computericon.h"
 #include "print_dialog/print1layout.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 
 namespace {
 
@@ -43,9 +40,7 @@ print1::print1(QWidget* parent)
     connect(cmdcancel, &QPushButton::clicked, this, &print1::cmdcancel_Click);
 
     // No owner to centre on, so the screen.
-    const QSize client = LayoutBuilder::toPixels(0, 0, print1Width, print1Height).size();
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, client, screen));
+    LayoutBuilder::centreOnScreen(*this, print1Width, print1Height);
     cmdok->setFocus();
 }
 
