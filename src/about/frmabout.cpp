@@ -1,10 +1,10 @@
 #include "about/frmabout.h"
 
 #include "about/boxpicture.h"
-#include "about/frmaboutlayout.h"
 #include "about/sysinfolauncher.h"
 #include "about/warningicon.h"
-#include "app/applicationrecord.h"
+#include "record/applicationrecord.h"
+#include "widgets/picturebox.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -14,6 +14,7 @@
 frmAbout::frmAbout(SysInfoLauncher& launcher, QWidget* parent)
     : QDialog(parent)
     , launcher(launcher)
+    , ui(LayoutBuilder::build(*this, frmAboutLayout))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // A fixed dialog frame: close box only. As a dialog it gets no taskbar button.
@@ -22,34 +23,24 @@ frmAbout::frmAbout(SysInfoLauncher& launcher, QWidget* parent)
     setWindowTitle(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
     setWindowIcon(WarningIcon::make());
 
-    LayoutBuilder::build(*this, frmAboutLayout);
-    cmdOK = findChild<QPushButton*>("cmdOK");
-    cmdSysInfo = findChild<QPushButton*>("cmdSysInfo");
-    picIcon = findChild<QLabel*>("picIcon");
-    lblTitle = findChild<QLabel*>("lblTitle");
-    lblVersion = findChild<QLabel*>("lblVersion");
-
-    picIcon->setPixmap(QPixmap::fromImage(BoxPicture::image()));
-    const int border = 2 * picIcon->frameWidth();
-    picIcon->resize(BoxPicture::image().size() + QSize(border, border));
-    for (const char* name : {"lblDescription", "lblDisclaimer", "lblTitle"}) {
-        auto* label = findChild<QLabel*>(name);
+    ui.picIcon->setPicture(BoxPicture::image());
+    for (QLabel* label : {ui.lblDescription, ui.lblDisclaimer, ui.lblTitle}) {
         QPalette black = label->palette();
         black.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(black);
         label->setWordWrap(true);
     }
-    lblVersion->setWordWrap(true);
+    ui.lblVersion->setWordWrap(true);
 
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    ui.cmdOK->setDefault(true);
+    connect(ui.cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(ui.cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
     const QRect client =
         LayoutBuilder::toPixels(frmAboutLeft, frmAboutTop, frmAboutWidth, frmAboutHeight);
     setFixedSize(client.size());
     setGeometry(client);
-    cmdOK->setFocus();
+    ui.cmdOK->setFocus();
 
     Form_Load();
 }
@@ -58,11 +49,11 @@ void frmAbout::Form_Load()
 {
     const QString title = QString::fromUtf8(ApplicationRecord::title);
     setWindowTitle(title + QString::fromUtf8("のﾊﾞｰｼﾞｮﾝ情報"));
-    lblVersion->setText(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
-                            .arg(ApplicationRecord::major)
-                            .arg(ApplicationRecord::minor)
-                            .arg(ApplicationRecord::revision));
-    lblTitle->setText(title);
+    ui.lblVersion->setText(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ %1.%2.%3")
+                               .arg(ApplicationRecord::major)
+                               .arg(ApplicationRecord::minor)
+                               .arg(ApplicationRecord::revision));
+    ui.lblTitle->setText(title);
 }
 
 void frmAbout::cmdOK_Click()

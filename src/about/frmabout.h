@@ -1,9 +1,9 @@
 #pragma once
 
+#include "about/frmaboutlayout.h"
+
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
 class SysInfoLauncher;
 
 // Tells which program this is and which version runs. Closing it unloads it.
@@ -15,6 +15,8 @@ public:
     void cmdOK_Click();
     void cmdSysInfo_Click();
 
+    const frmAboutControls& controls() const { return ui; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -25,9 +27,5 @@ private:
     void Form_Load();
 
     SysInfoLauncher& launcher;
-    QPushButton* cmdOK;
-    QPushButton* cmdSysInfo;
-    QLabel* picIcon;
-    QLabel* lblTitle;
-    QLabel* lblVersion;
+    frmAboutControls ui;
 };

@@ -1,19 +1,28 @@
 #pragma once
 
-#include "platform/layoutbuilder.h"
+#include "widgets/layoutbuilder.h"
 
-#include <array>
+// The About dialog's controls.
+struct frmAboutControls {
+    QPushButton* cmdOK;      // closes the dialog; also Esc, and Enter elsewhere
+    PictureBox* picIcon;     // the program's picture
+    QPushButton* cmdSysInfo; // starts the system information tool
+    QLabel* lblDescription;  // who made it
+    QLabel* lblDisclaimer;   // 警告:
+    QLabel* lblTitle;        // the program's title, set at load
+    QLabel* lblVersion;      // its version, set at load
+};
 
-// The About dialog's controls in tab order, positions in twips.
-inline constexpr std::array<ControlSpec, 7> frmAboutLayout = {{
-    {"cmdOK", ControlKind::Button, "OK", 4245, 2625, 1380, 345},
-    {"picIcon", ControlKind::PictureBox, "", 240, 240, 540, 540},
-    {"cmdSysInfo", ControlKind::Button, "ｼｽﾃﾑ情報(&S)...", 4260, 3075, 1380, 345},
-    {"lblDescription", ControlKind::Label,
+// In tab order, positions in twips.
+inline constexpr LayoutTable<frmAboutControls, 7> frmAboutLayout = {{
+    {&frmAboutControls::cmdOK, "OK", 4245, 2625, 1380, 345},
+    {&frmAboutControls::picIcon, "", 240, 240, 540, 540},
+    {&frmAboutControls::cmdSysInfo, "ｼｽﾃﾑ情報(&S)...", 4260, 3075, 1380, 345},
+    {&frmAboutControls::lblDescription,
      "開発者: ヌビカ開発チーム\n線を引いて遊べるお絵かきソフトです。", 1050, 1125, 3885, 1170},
-    {"lblDisclaimer", ControlKind::Label, "警告:", 255, 2625, 3870, 825},
-    {"lblTitle", ControlKind::Label, "", 1050, 240, 3885, 480},
-    {"lblVersion", ControlKind::Label, "ﾊﾞｰｼﾞｮﾝ", 1050, 780, 3885, 225},
+    {&frmAboutControls::lblDisclaimer, "警告:", 255, 2625, 3870, 825},
+    {&frmAboutControls::lblTitle, "", 1050, 240, 3885, 480},
+    {&frmAboutControls::lblVersion, "ﾊﾞｰｼﾞｮﾝ", 1050, 780, 3885, 225},
 }};
 
 // Client area and its place on the screen, in twips.

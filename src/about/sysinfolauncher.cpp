@@ -5,6 +5,12 @@
 #include "platform/programstartservice.h"
 #include "platform/systemcodepage.h"
 
+#ifdef _WIN32
+#include "platform/windowsregistry.h"
+#else
+#include "platform/searchpathregistry.h"
+#endif
+
 #include <array>
 #include <stdexcept>
 
@@ -38,6 +44,18 @@ SysInfoLauncher::SysInfoLauncher(RegistryService& registry, FileExistsService& f
 {
 }
 
+// KDE's Info Center, then HardInfo.
+const std::vector<std::string> SysInfoLauncher::linuxTools = {"kinfocenter", "hardinfo"};
+
+std::unique_ptr<RegistryService> SysInfoLauncher::systemRegistry()
+{
+#ifdef _WIN32
+    return std::make_unique<WindowsRegistry>();
+#else
+    return std::make_unique<SearchPathRegistry>(toolPathKey, toolPathValue, linuxTools);
+#endif
+}
+
 void SysInfoLauncher::StartSysInfo() noexcept
 {
     try {
@@ -46,17 +64,17 @@ void SysInfoLauncher::StartSysInfo() noexcept
             GetKeyValue(RegistryService::localMachine, toolPathKey, toolPathValue, ToolPath);
         if (!found &&
             GetKeyValue(RegistryService::localMachine, toolFolderKey, toolFolderValue, ToolPath)) {
-            found = files.FileExists(ToolPath + toolFile);
+            found = files.exists(ToolPath + toolFile);
             if (found)
                 ToolPath += toolFile;
         }
         // An empty path (a value of a type that is not converted) has nothing to start.
-        if (found && !ToolPath.empty() && programs.StartProgram(ToolPath))
+        if (found && !ToolPath.empty() && programs.start(ToolPath))
             return;
     } catch (...) {
     }
     try {
-        messages.MsgBox(unavailableMessage);
+        messages.show(unavailableMessage);
     } catch (...) {
     }
 }

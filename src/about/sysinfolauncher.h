@@ -2,7 +2,9 @@
 
 #include "platform/registryservice.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
 class FileExistsService;
 class MessageBoxService;
@@ -18,6 +20,11 @@ public:
     static constexpr const char* toolFolderValue = "MSINFO";
     static constexpr const char* toolFile = "\\MSINFO32.EXE";
     static constexpr std::uint32_t bufferSize = 1024;
+
+    // What the launcher reads on this system: the Windows registry, or elsewhere one that
+    // answers the tool's path with the first of linuxTools found on the search path.
+    static std::unique_ptr<RegistryService> systemRegistry();
+    static const std::vector<std::string> linuxTools;
 
     SysInfoLauncher(RegistryService& registry, FileExistsService& files,
                     ProgramStartService& programs, MessageBoxService& messages);

@@ -1,6 +1,6 @@
 #include "about/warningicon.h"
 
-#include "platform/windowicon.h"
+#include "widgets/windowicon.h"
 
 #include <QPainter>
 #include <QPolygonF>

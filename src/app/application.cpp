@@ -1,8 +1,8 @@
 #include "app/application.h"
 
-#include "app/applicationrecord.h"
 #include "platform/qtprinterservice.h"
 #include "print_dialog/printjob.h"
+#include "record/applicationrecord.h"
 
 #include <QCoreApplication>
 
@@ -31,7 +31,7 @@ void Application::Show(QWidget& window)
 Form1* Application::loadMainWindow()
 {
     auto* window = new Form1(messages);
-    connect(window, &Form1::printRequested, this, [this] { Show(printDialog()); });
+    connect(window, &Form1::printDialogRequested, this, [this] { Show(printDialog()); });
     connect(window, &Form1::aboutRequested, this, [this] { Show(aboutDialog()); });
     // Ends at once: no window is asked to close.
     connect(window, &Form1::endRequested, this, [] { QCoreApplication::exit(0); });
@@ -42,8 +42,8 @@ print1* Application::loadPrintDialog()
 {
     auto* window = new print1;
     // The main window is grabbed as it stands, loaded afresh if it had been closed.
-    connect(window, &print1::printRequested, this,
-            [this] { PrintJob(*printer, messages).PrintForm(mainWindow().grab().toImage()); });
+    connect(window, &print1::printMainWindowRequested, this,
+            [this] { PrintJob(*printer, messages).print(mainWindow().grab().toImage()); });
     connect(window, &print1::mainWindowRequested, this, [this] { Show(mainWindow()); });
     return window;
 }

@@ -37,7 +37,7 @@ private:
 
     QtMessageBoxService messages;
     // What the System Information launcher reads, tests and starts through.
-    std::unique_ptr<RegistryService> registry = NativeServices::registry();
+    std::unique_ptr<RegistryService> registry = SysInfoLauncher::systemRegistry();
     std::unique_ptr<ProgramStartService> programs = NativeServices::programStarter();
     DiskFileExistsService files;
     SysInfoLauncher sysInfo{*registry, files, *programs, messages};

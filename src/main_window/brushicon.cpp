@@ -1,7 +1,7 @@
 #include "main_window/brushicon.h"
 
 #include "main_window/qbcolor.h"
-#include "platform/windowicon.h"
+#include "widgets/windowicon.h"
 
 #include <QPainter>
 #include <QPainterPath>

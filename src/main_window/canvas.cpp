@@ -1,6 +1,6 @@
 #include "main_window/canvas.h"
 
-#include "platform/layoutbuilder.h"
+#include "widgets/layoutbuilder.h"
 
 #include <QPainter>
 
@@ -41,41 +41,41 @@ void Canvas::ensureSize(QSize pixels, qreal devicePixelRatio)
     picture = std::move(grown);
 }
 
-QRect Canvas::Cls()
+QRect Canvas::clear()
 {
     picture.fill(background);
-    currentTwips = QPointF(0, 0);
+    current = QPointF(0, 0);
     return QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize());
 }
 
-QRect Canvas::PSet(QPointF twips, QColor colour)
+QRect Canvas::dot(QPointF twips, QColor colour)
 {
     QPainter painter(&picture);
-    painter.setPen(roundPen(colour, drawWidth));
+    painter.setPen(roundPen(colour, penWidth));
     painter.drawPoint(toPixels(twips));
-    currentTwips = twips;
+    current = twips;
     return touched(twips, twips);
 }
 
-QRect Canvas::Line(QPointF twips, QColor colour)
+QRect Canvas::lineTo(QPointF twips, QColor colour)
 {
     QPainter painter(&picture);
-    painter.setPen(roundPen(colour, drawWidth));
-    const QPointF from = toPixels(currentTwips);
+    painter.setPen(roundPen(colour, penWidth));
+    const QPointF from = toPixels(current);
     const QPointF to = toPixels(twips);
     // A wide line of no length draws nothing; a dot is what the user expects.
     if (from == to)
         painter.drawPoint(to);
     else
         painter.drawLine(from, to);
-    const QRect changed = touched(currentTwips, twips);
-    currentTwips = twips;
+    const QRect changed = touched(current, twips);
+    current = twips;
     return changed;
 }
 
 QRect Canvas::touched(QPointF from, QPointF to) const
 {
-    const qreal margin = drawWidth / 2 + 2;
+    const qreal margin = penWidth / 2 + 2;
     return QRectF(toPixels(from), toPixels(to))
         .normalized()
         .adjusted(-margin, -margin, margin, margin)

@@ -15,13 +15,15 @@ public:
     // drawn is lost when the window is made smaller and larger again.
     void ensureSize(QSize pixels, qreal devicePixelRatio);
 
-    QRect Cls();
-    QRect PSet(QPointF twips, QColor colour);
-    QRect Line(QPointF twips, QColor colour);
+    // Erases everything and moves the current position to the origin.
+    QRect clear();
+    // A round dot as wide as the pen; the point becomes the current position.
+    QRect dot(QPointF twips, QColor colour);
+    // A line from the current position, with round ends; its end becomes the current position.
+    QRect lineTo(QPointF twips, QColor colour);
 
-    void setDrawWidth(int pixels) { drawWidth = pixels; }
-    int DrawWidth() const { return drawWidth; }
-    QPointF current() const { return currentTwips; }
+    void setPenWidth(int pixels) { penWidth = pixels; }
+    QPointF position() const { return current; }
     const QImage& image() const { return picture; }
 
 private:
@@ -29,6 +31,6 @@ private:
 
     QColor background;
     QImage picture;
-    QPointF currentTwips;
-    int drawWidth = 1;
+    QPointF current;
+    int penWidth = 1;
 };

@@ -1,13 +1,13 @@
 #include "main_window/form1.h"
 
-#include "app/applicationrecord.h"
 #include "main_window/brushicon.h"
 #include "main_window/clockformat.h"
-#include "main_window/form1layout.h"
 #include "main_window/qbcolor.h"
 #include "main_window/usagehelp.h"
-#include "platform/clicklabel.h"
 #include "platform/messageboxservice.h"
+#include "record/applicationrecord.h"
+#include "widgets/clicklabel.h"
+#include "widgets/frameupdater.h"
 
 #include <QComboBox>
 #include <QMouseEvent>
@@ -48,6 +48,8 @@ Form1::Form1(MessageBoxService& messages, const ClockService& clock)
     : messages(messages)
     , clock(clock)
     , drawing(palette().color(QPalette::Window))
+    , ui(LayoutBuilder::build(*this, form1Layout))
+    , updater(new FrameUpdater(*this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -55,31 +57,22 @@ Form1::Form1(MessageBoxService& messages, const ClockService& clock)
     setWindowTitle(QString::fromUtf8(ApplicationRecord::title));
     setWindowIcon(BrushIcon::make());
 
-    LayoutBuilder::build(*this, form1Layout);
-    cmdclr = findChild<QPushButton*>("cmdclr");
-    cmdend = findChild<QPushButton*>("cmdend");
-    cmdprint = findChild<QPushButton*>("cmdprint");
-    cbosenn = findChild<QComboBox*>("cbosenn");
-    cboIro = findChild<QComboBox*>("cboIro");
-    lblver = findChild<ClickLabel*>("lblver");
-    lblhelp = findChild<ClickLabel*>("lblhelp");
-    lbldate = findChild<QLabel*>("lbldate");
-    lbltime = findChild<QLabel*>("lbltime");
-    fitFont(*lbldate, ClockFormat::date(QDate(2000, 10, 10)));
-    fitFont(*lbltime, ClockFormat::time(QTime(10, 0, 0)));
-    findChild<QLabel*>("lblsenn")->setBuddy(cbosenn);
-    findChild<QLabel*>("Label1")->setBuddy(cboIro);
+    fitFont(*ui.lbldate, ClockFormat::date(QDate(2000, 10, 10)));
+    fitFont(*ui.lbltime, ClockFormat::time(QTime(10, 0, 0)));
+    ui.lblsenn->setBuddy(ui.cbosenn);
+    ui.Label1->setBuddy(ui.cboIro);
 
-    connect(cmdclr, &QPushButton::clicked, this, &Form1::cmdclr_Click);
-    connect(cmdend, &QPushButton::clicked, this, &Form1::cmdend_Click);
-    connect(cmdprint, &QPushButton::clicked, this, &Form1::cmdprint_Click);
-    connect(lblver, &ClickLabel::clicked, this, &Form1::lblver_Click);
-    connect(lblhelp, &ClickLabel::clicked, this, &Form1::lblhelp_Click);
+    connect(ui.cmdclr, &QPushButton::clicked, this, &Form1::cmdclr_Click);
+    connect(ui.cmdend, &QPushButton::clicked, this, &Form1::cmdend_Click);
+    connect(ui.cmdprint, &QPushButton::clicked, this, &Form1::cmdprint_Click);
+    connect(ui.lblver, &ClickLabel::clicked, this, &Form1::lblver_Click);
+    connect(ui.lblhelp, &ClickLabel::clicked, this, &Form1::lblhelp_Click);
     connect(&tmrclock, &QTimer::timeout, this, &Form1::tmrclock_Timer);
 
-    LayoutBuilder::centreOnScreen(*this, form1Width, form1Height);
+    LayoutBuilder::centreOnScreen(*this,
+                                  LayoutBuilder::toPixels(0, 0, form1Width, form1Height).size());
     drawing.ensureSize(size(), devicePixelRatioF());
-    cmdclr->setFocus();
+    ui.cmdclr->setFocus();
 
     Form_Load();
 }
@@ -87,11 +80,11 @@ Form1::Form1(MessageBoxService& messages, const ClockService& clock)
 void Form1::Form_Load()
 {
     for (int colour = 0; colour <= 15; ++colour)
-        cboIro->addItem(QString::number(colour));
+        ui.cboIro->addItem(QString::number(colour));
     for (int width = 1; width <= 30; ++width)
-        cbosenn->addItem(QString::number(width));
-    cboIro->setEditText(QStringLiteral("1"));
-    cbosenn->setEditText(QStringLiteral("1"));
+        ui.cbosenn->addItem(QString::number(width));
+    ui.cboIro->setEditText(QStringLiteral("1"));
+    ui.cbosenn->setEditText(QStringLiteral("1"));
     armClock();
 }
 
@@ -101,34 +94,38 @@ void Form1::armClock()
 {
     tmrclock.setSingleShot(true);
     tmrclock.setTimerType(Qt::PreciseTimer);
-    tmrclock.start(ClockFormat::msUntilNextTick(clock.Time()));
+    tmrclock.start(ClockFormat::msUntilNextTick(clock.now().time()));
 }
 
 void Form1::tmrclock_Timer()
 {
-    lbldate->setText(ClockFormat::date(clock.Date()));
-    lbltime->setText(ClockFormat::time(clock.Time()));
+    // One reading, so that the date and the time never straddle midnight.
+    const QDateTime now = clock.now();
+    ui.lbldate->setText(ClockFormat::date(now.date()));
+    ui.lbltime->setText(ClockFormat::time(now.time()));
     armClock();
 }
 
 void Form1::lblhelp_Click()
 {
-    messages.MsgBox(UsageHelp::text());
+    messages.show(UsageHelp::text());
 }
 
 void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPointF twips)
 {
     pen.press();
-    drawing.setDrawWidth(accept(Pen::width(cbosenn->currentText()), *cbosenn));
-    const int colour = accept(Pen::colour(cboIro->currentText()), *cboIro);
-    update(drawing.PSet(twips, QBColor(colour)));
+    drawing.setPenWidth(accept(Pen::width(ui.cbosenn->currentText()), *ui.cbosenn));
+    const int colour = accept(Pen::colour(ui.cboIro->currentText()), *ui.cboIro);
+    updater->changed(drawing.dot(twips, QBColor(colour)));
 }
 
 void Form1::Form_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPointF twips)
 {
-    const int colour = accept(Pen::colour(cboIro->currentText()), *cboIro);
+    const QString text = ui.cboIro->currentText();
+    const int colour =
+        accept(pen.isDown() ? Pen::colour(text) : Pen::hoverColour(text), *ui.cboIro);
     if (pen.isDown())
-        update(drawing.Line(twips, QBColor(colour)));
+        updater->changed(drawing.lineTo(twips, QBColor(colour)));
 }
 
 void Form1::Form_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, QPointF)
@@ -138,7 +135,7 @@ void Form1::Form_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, QPointF)
 
 void Form1::cmdclr_Click()
 {
-    update(drawing.Cls());
+    updater->changed(drawing.clear());
 }
 
 void Form1::cmdend_Click()
@@ -149,7 +146,7 @@ void Form1::cmdend_Click()
 // The print dialog and the About dialog are the application's to show.
 void Form1::cmdprint_Click()
 {
-    emit printRequested();
+    emit printDialogRequested();
 }
 
 void Form1::lblver_Click()
@@ -161,7 +158,7 @@ void Form1::lblver_Click()
 int Form1::accept(const Pen::Choice& choice, QComboBox& box)
 {
     if (!choice.accepted()) {
-        messages.MsgBox(choice.error);
+        messages.show(choice.error);
         box.setEditText(QStringLiteral("1"));
     }
     return choice.value;
@@ -187,9 +184,9 @@ void Form1::paintEvent(QPaintEvent* event)
     drawing.ensureSize(size(), devicePixelRatioF());
     const QImage& image = drawing.image();
     const qreal ratio = image.devicePixelRatio();
-    const QRect area = event->rect();
     QPainter painter(this);
-    painter.drawImage(area, image, QRectF(area.topLeft() * ratio, QSizeF(area.size()) * ratio));
+    for (const QRect& area : event->region())
+        painter.drawImage(area, image, QRectF(area.topLeft() * ratio, QSizeF(area.size()) * ratio));
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

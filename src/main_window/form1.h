@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main_window/canvas.h"
+#include "main_window/form1layout.h"
 #include "main_window/pen.h"
 #include "platform/systemclock.h"
 
@@ -8,11 +9,8 @@
 #include <QWidget>
 
 class ClockService;
+class FrameUpdater;
 class MessageBoxService;
-class QComboBox;
-class QLabel;
-class QPushButton;
-class ClickLabel;
 
 // The main window: a canvas for the freehand pen with its controls laid over it.
 class Form1 : public QWidget {
@@ -29,14 +27,15 @@ public:
     void cmdend_Click();
     void cmdprint_Click();
     void lblver_Click();
-    void tmrclock_Timer();
     void lblhelp_Click();
+    void tmrclock_Timer();
 
+    const Form1Controls& controls() const { return ui; }
     const Canvas& canvas() const { return drawing; }
     bool penDown() const { return pen.isDown(); }
 
 signals:
-    void printRequested();
+    void printDialogRequested();
     void aboutRequested();
     void endRequested();
 
@@ -50,22 +49,13 @@ protected:
 private:
     void Form_Load();
     int accept(const Pen::Choice& choice, QComboBox& box);
-
     void armClock();
 
     MessageBoxService& messages;
     const ClockService& clock;
     Pen pen;
     Canvas drawing;
-
-    QPushButton* cmdclr;
-    QPushButton* cmdend;
-    QPushButton* cmdprint;
-    QComboBox* cbosenn;
-    QComboBox* cboIro;
-    ClickLabel* lblver;
-    ClickLabel* lblhelp;
-    QLabel* lbldate;
-    QLabel* lbltime;
+    Form1Controls ui;
+    FrameUpdater* updater;
     QTimer tmrclock;
 };

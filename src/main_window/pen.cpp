@@ -32,11 +32,21 @@ Pen::Choice Pen::width(QStringView text)
 
 Pen::Choice Pen::colour(QStringView text)
 {
+    if (Choice hover = hoverColour(text); !hover.accepted())
+        return hover;
     const auto real = NumberText::real(text);
-    if (!real)
-        return {1, colourError("色の種類Noが数字ではありません")};
     const auto rounded = NumberText::integer(text);
     if (rounded && *rounded >= 0 && *rounded <= 15)
         return {*rounded, {}};
     return {1, colourError(*real > 0 ? "色の種類Noは15までです" : "色の種類Noは0からです")};
+}
+
+Pen::Choice Pen::hoverColour(QStringView text)
+{
+    const auto real = NumberText::real(text);
+    if (!real)
+        return {1, colourError("色の種類Noが数字ではありません")};
+    if (*real >= 16)
+        return {1, colourError("色の種類Noは15までです")};
+    return {0, {}};
 }

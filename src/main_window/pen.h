@@ -16,6 +16,9 @@ public:
 
     static Choice width(QStringView text);
     static Choice colour(QStringView text);
+    // A movement with the pen up draws nothing, so only what the box can never hold is refused:
+    // 16 or more, or text that is no number.
+    static Choice hoverColour(QStringView text);
 
     void press() { down = True; }
     void release() { down = False; }

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QDate>
-#include <QTime>
+#include <QDateTime>
 
-// The current local date and time, read separately.
+// The current local date and time.
 class ClockService {
 public:
     virtual ~ClockService() = default;
-    virtual QDate Date() const = 0;
-    virtual QTime Time() const = 0;
+    virtual QDateTime now() const = 0;
 };

@@ -4,5 +4,5 @@
 
 class DiskFileExistsService final : public FileExistsService {
 public:
-    bool FileExists(const std::string& utf8Path) override;
+    bool exists(const std::string& utf8Path) override;
 };

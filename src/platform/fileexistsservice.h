@@ -2,9 +2,10 @@
 
 #include <string>
 
-// Tells whether a normal file exists.
+// Tells whether a normal file exists: not a folder, and on Windows neither hidden nor a
+// system file.
 class FileExistsService {
 public:
     virtual ~FileExistsService() = default;
-    virtual bool FileExists(const std::string& utf8Path) = 0;
+    virtual bool exists(const std::string& utf8Path) = 0;
 };

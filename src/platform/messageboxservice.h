@@ -7,5 +7,5 @@
 class MessageBoxService {
 public:
     virtual ~MessageBoxService() = default;
-    virtual void MsgBox(const std::string& prompt) = 0;
+    virtual void show(const std::string& prompt) = 0;
 };

@@ -1,5 +1,6 @@
 #include "platform/posixprogramstartservice.h"
 
+#include <cerrno>
 #include <csignal>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -7,10 +8,10 @@
 
 extern char** environ;
 
-bool PosixProgramStartService::StartProgram(const std::string& utf8Path)
+bool PosixProgramStartService::start(const std::string& utf8Path)
 {
-    // A NUL would silently cut the path short.
-    if (utf8Path.empty() || utf8Path.find('\0') != std::string::npos)
+    std::string program = utf8Path.substr(0, utf8Path.find('\0'));
+    if (program.empty())
         return false;
 
     posix_spawnattr_t attributes;
@@ -26,7 +27,7 @@ bool PosixProgramStartService::StartProgram(const std::string& utf8Path)
     posix_spawnattr_setflags(&attributes,
                              POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
-    std::string program = utf8Path;
+    // The whole text is one path: no shell, no search, no arguments.
     char* argv[] = {program.data(), nullptr};
     pid_t pid = 0;
     const int error = posix_spawn(&pid, program.c_str(), nullptr, &attributes, argv, environ);

@@ -4,5 +4,5 @@
 
 class PosixProgramStartService final : public ProgramStartService {
 public:
-    bool StartProgram(const std::string& utf8Path) override;
+    bool start(const std::string& utf8Path) override;
 };

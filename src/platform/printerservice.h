@@ -9,5 +9,5 @@ public:
     enum class Outcome { Printed, NoPrinter, NoDefaultPrinter, Stopped, Refused };
 
     virtual ~PrinterService() = default;
-    virtual Outcome PrintForm(const QImage& image) = 0;
+    virtual Outcome print(const QImage& image) = 0;
 };

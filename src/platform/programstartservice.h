@@ -6,7 +6,7 @@
 class ProgramStartService {
 public:
     virtual ~ProgramStartService() = default;
-    // Starts the executable at utf8Path, the whole text being one path, with no arguments,
-    // no shell and a normal focused window; does not wait for it. False when it cannot start.
-    virtual bool StartProgram(const std::string& utf8Path) = 0;
+    // Starts the program the text names, read up to its first zero byte, with no arguments and
+    // a normal focused window; does not wait for it. False when it cannot start.
+    virtual bool start(const std::string& utf8Path) = 0;
 };

@@ -7,7 +7,7 @@ QtMessageBoxService::QtMessageBoxService(QString caption)
 {
 }
 
-void QtMessageBoxService::MsgBox(const std::string& prompt)
+void QtMessageBoxService::show(const std::string& prompt)
 {
     QMessageBox box(QMessageBox::NoIcon, caption, QString::fromStdString(prompt), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);

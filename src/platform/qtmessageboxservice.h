@@ -7,7 +7,7 @@
 class QtMessageBoxService final : public MessageBoxService {
 public:
     explicit QtMessageBoxService(QString caption);
-    void MsgBox(const std::string& prompt) override;
+    void show(const std::string& prompt) override;
 
 private:
     QString caption;

@@ -39,7 +39,7 @@ QtPrinterService::QtPrinterService(QString documentName)
 {
 }
 
-PrinterService::Outcome QtPrinterService::PrintForm(const QImage& image)
+PrinterService::Outcome QtPrinterService::print(const QImage& image)
 {
     if (QPrinterInfo::availablePrinterNames().isEmpty())
         return Outcome::NoPrinter;

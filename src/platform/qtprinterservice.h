@@ -8,7 +8,7 @@
 class QtPrinterService final : public PrinterService {
 public:
     explicit QtPrinterService(QString documentName);
-    Outcome PrintForm(const QImage& image) override;
+    Outcome print(const QImage& image) override;
 
 private:
     QString documentName;

@@ -1,13 +1,8 @@
 #include "platform/systemclock.h"
 
-QDate SystemClock::Date() const
+QDateTime SystemClock::now() const
 {
-    return QDate::currentDate();
-}
-
-QTime SystemClock::Time() const
-{
-    return QTime::currentTime();
+    return QDateTime::currentDateTime();
 }
 
 const SystemClock& SystemClock::shared()

@@ -4,8 +4,7 @@
 
 class SystemClock final : public ClockService {
 public:
-    QDate Date() const override;
-    QTime Time() const override;
+    QDateTime now() const override;
 
     // Holds no state, so one instance serves every window.
     static const SystemClock& shared();

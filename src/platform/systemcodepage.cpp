@@ -18,7 +18,7 @@ std::string SystemCodePage::toUtf8(std::string_view bytes)
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), count, text.data(), length, nullptr, nullptr);
     return text;
 #else
-    // The in-process registry keeps its text in UTF-8.
+    // Elsewhere the registry keeps its text in UTF-8.
     return std::string(bytes);
 #endif
 }

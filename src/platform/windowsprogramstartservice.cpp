@@ -17,23 +17,23 @@ std::wstring wide(const std::string& utf8)
 
 } // namespace
 
-bool WindowsProgramStartService::StartProgram(const std::string& utf8Path)
+bool WindowsProgramStartService::start(const std::string& utf8Path)
 {
-    if (utf8Path.empty() || utf8Path.find('\0') != std::string::npos)
+    std::wstring commandLine = wide(utf8Path.substr(0, utf8Path.find('\0')));
+    if (commandLine.empty())
         return false;
-    const std::wstring program = wide(utf8Path);
-    if (program.empty() || program.find(L'"') != std::wstring::npos)
-        return false;
-    // The application name is taken whole, never split at spaces; the command line only
-    // repeats it, quoted, as the program's own name.
-    std::wstring commandLine = L"\"" + program + L"\"";
+    // Quoted, so that a path with spaces is never split into a program and its arguments
+    // ("C:\Program Files\..." running C:\Program.exe); the system still searches for a bare
+    // name and adds ".exe", as it does for any command line.
+    if (commandLine.front() != L'"')
+        commandLine = L'"' + commandLine + L'"';
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process))
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
         return false;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

@@ -4,5 +4,5 @@
 
 class WindowsProgramStartService final : public ProgramStartService {
 public:
-    bool StartProgram(const std::string& utf8Path) override;
+    bool start(const std::string& utf8Path) override;
 };

@@ -1,6 +1,6 @@
 #include "print_dialog/computericon.h"
 
-#include "platform/windowicon.h"
+#include "widgets/windowicon.h"
 
 #include <QPainter>
 #include <QPainterPath>

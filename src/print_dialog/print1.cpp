@@ -1,7 +1,6 @@
 #include "print_dialog/print1.h"
 
 #include "print_dialog/computericon.h"
-#include "print_dialog/print1layout.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -25,28 +24,25 @@ QFont labelFont()
 
 print1::print1(QWidget* parent)
     : QWidget(parent)
+    , ui(LayoutBuilder::build(*this, print1Layout))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("印刷確認"));
     setWindowIcon(ComputerIcon::make());
+    ui.lblprint->setFont(labelFont());
 
-    LayoutBuilder::build(*this, print1Layout);
-    cmdok = findChild<QPushButton*>("cmdok");
-    cmdcancel = findChild<QPushButton*>("cmdcancel");
-    lblprint = findChild<QLabel*>("lblprint");
-    lblprint->setFont(labelFont());
-
-    connect(cmdok, &QPushButton::clicked, this, &print1::cmdok_Click);
-    connect(cmdcancel, &QPushButton::clicked, this, &print1::cmdcancel_Click);
+    connect(ui.cmdok, &QPushButton::clicked, this, &print1::cmdok_Click);
+    connect(ui.cmdcancel, &QPushButton::clicked, this, &print1::cmdcancel_Click);
 
     // No owner to centre on, so the screen.
-    LayoutBuilder::centreOnScreen(*this, print1Width, print1Height);
-    cmdok->setFocus();
+    LayoutBuilder::centreOnScreen(*this,
+                                  LayoutBuilder::toPixels(0, 0, print1Width, print1Height).size());
+    ui.cmdok->setFocus();
 }
 
 void print1::cmdok_Click()
 {
-    emit printRequested();
+    emit printMainWindowRequested();
     emit mainWindowRequested();
 }
 

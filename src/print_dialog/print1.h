@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QWidget>
+#include "print_dialog/print1layout.h"
 
-class QLabel;
-class QPushButton;
+#include <QWidget>
 
 // Asks the user to confirm printing of the main window. Its buttons never close it: they hand
 // the main window back to the front.
@@ -15,12 +14,12 @@ public:
     void cmdok_Click();
     void cmdcancel_Click();
 
+    const print1Controls& controls() const { return ui; }
+
 signals:
-    void printRequested();
+    void printMainWindowRequested();
     void mainWindowRequested();
 
 private:
-    QPushButton* cmdok;
-    QPushButton* cmdcancel;
-    QLabel* lblprint;
+    print1Controls ui;
 };

@@ -1,14 +1,19 @@
 #pragma once
 
-#include "platform/layoutbuilder.h"
+#include "widgets/layoutbuilder.h"
 
-#include <array>
+// The print confirmation's controls: its two buttons and its question.
+struct print1Controls {
+    QPushButton* cmdok;     // OK: prints the main window
+    QPushButton* cmdcancel; // キャンセル: back to the main window
+    QLabel* lblprint;       // 印刷しますか？
+};
 
-// The print confirmation's controls in tab order, positions in twips.
-inline constexpr std::array<ControlSpec, 3> print1Layout = {{
-    {"cmdok", ControlKind::Button, "OK(&P)", 240, 840, 1215, 495},
-    {"cmdcancel", ControlKind::Button, "キャンセル(&C)", 1680, 840, 1215, 495},
-    {"lblprint", ControlKind::Label, "印刷しますか？", 840, 240, 1695, 255, Qt::AlignHCenter},
+// In tab order, positions in twips.
+inline constexpr LayoutTable<print1Controls, 3> print1Layout = {{
+    {&print1Controls::cmdok, "OK(&P)", 240, 840, 1215, 495},
+    {&print1Controls::cmdcancel, "キャンセル(&C)", 1680, 840, 1215, 495},
+    {&print1Controls::lblprint, "印刷しますか？", 840, 240, 1695, 255, Qt::AlignHCenter},
 }};
 
 // Client area in twips.

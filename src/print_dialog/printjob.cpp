@@ -8,12 +8,12 @@ PrintJob::PrintJob(PrinterService& printer, MessageBoxService& messages)
 {
 }
 
-bool PrintJob::PrintForm(const QImage& image)
+bool PrintJob::print(const QImage& image)
 {
-    const PrinterService::Outcome outcome = printer.PrintForm(image);
+    const PrinterService::Outcome outcome = printer.print(image);
     if (outcome == PrinterService::Outcome::Printed)
         return true;
-    messages.MsgBox(failureMessage(outcome));
+    messages.show(failureMessage(outcome));
     return false;
 }
 

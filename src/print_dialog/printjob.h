@@ -13,7 +13,7 @@ class PrintJob {
 public:
     PrintJob(PrinterService& printer, MessageBoxService& messages);
 
-    bool PrintForm(const QImage& image);
+    bool print(const QImage& image);
     // "Error!!" and one line with the reason; CR LF between them.
     static std::string failureMessage(PrinterService::Outcome outcome);
 

@@ -1,4 +1,4 @@
-#include "platform/windowicon.h"
+#include "widgets/windowicon.h"
 
 #include <QPixmap>
 
