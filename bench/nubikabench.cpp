@@ -3,6 +3,8 @@
 #include "main_window/form1.h"
 #include "soak.h"
 
+#include <QComboBox>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
@@ -49,8 +51,7 @@ int main(int argc, char* argv[])
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             return 1;
-        QMetaObject::invokeMethod(form->findChild<QObject*>("cbosenn"), "setEditText",
-                                  Q_ARG(QString, QString::number(width)));
+        form->controls().cbosenn->setEditText(QString::number(width));
         form->Form_MouseDown(Qt::LeftButton, {}, pointAt(0));
         const double empty = microsecondsPerSegment(*form, 2000, 1);
         for (int i = 0; i < 100000; ++i)

@@ -33,8 +33,8 @@ qint64 Soak::residentBytes()
 
 Soak::Figures Soak::run(Form1& form, qint64 events)
 {
-    auto* widthBox = form.findChild<QComboBox*>("cbosenn");
-    auto* colourBox = form.findChild<QComboBox*>("cboIro");
+    QComboBox* widthBox = form.controls().cbosenn;
+    QComboBox* colourBox = form.controls().cboIro;
     // The same session every run.
     QRandomGenerator random(20261206);
     const auto anywhere = [&random, &form] {

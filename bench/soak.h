@@ -13,7 +13,7 @@ public:
     // Stands in for the message box: a session of valid entries should never show one.
     class Messages : public MessageBoxService {
     public:
-        void MsgBox(const std::string&) override { ++shown; }
+        void show(const std::string&) override { ++shown; }
         int shown = 0;
     };
 
