@@ -4,12 +4,16 @@
 #include <QImage>
 #include <QPointF>
 #include <QRect>
+#include <memory>
+
+class QPainter;
 
 // The window's persistent drawing: an image kept in memory with a current position and a pen
 // width. Points are in twips; each drawing call returns the rectangle, in pixels, it changed.
 class Canvas {
 public:
     explicit Canvas(QColor background);
+    ~Canvas();
 
     // Grows the image to cover a window of this size; the image never shrinks, so nothing
     // drawn is lost when the window is made smaller and larger again.
@@ -24,13 +28,21 @@ public:
 
     void setPenWidth(int pixels) { penWidth = pixels; }
     QPointF position() const { return current; }
-    const QImage& image() const { return picture; }
+    const QImage& image() const;
 
 private:
+    QPainter& painter(QColor colour);
+    void disc(QPainter& painter, QPointF centre, QColor colour);
     QRect touched(QPointF from, QPointF to) const;
 
     QColor background;
     QImage picture;
+    // Kept open from one segment to the next, since opening a painter costs more than drawing a
+    // short segment; closed whenever the image is looked at, so that no copy of it is drawn on.
+    mutable std::unique_ptr<QPainter> open;
     QPointF current;
     int penWidth = 1;
+    bool roundAtCurrent = false; // a round end already lies at the current position
+    QImage dotStamp;
+    QColor dotStampColour;
 };

@@ -93,9 +93,14 @@ std::optional<double> NumberText::real(QStringView text)
 std::optional<short> NumberText::integer(QStringView text)
 {
     const std::optional<double> value = real(text);
-    if (!value || !std::isfinite(*value))
+    return value ? integer(*value) : std::nullopt;
+}
+
+std::optional<short> NumberText::integer(double value)
+{
+    if (!std::isfinite(value))
         return std::nullopt;
-    const double rounded = std::nearbyint(*value); // the default rounding mode: halves to even
+    const double rounded = std::nearbyint(value); // the default rounding mode: halves to even
     if (rounded < std::numeric_limits<short>::min() || rounded > std::numeric_limits<short>::max())
         return std::nullopt;
     return static_cast<short>(rounded);

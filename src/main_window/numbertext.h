@@ -11,4 +11,5 @@ public:
     static std::optional<double> real(QStringView text);
     // The value rounded to the nearest integer, halves to the even neighbour, if it fits 16 bits.
     static std::optional<short> integer(QStringView text);
+    static std::optional<short> integer(double value);
 };

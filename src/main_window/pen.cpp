@@ -23,7 +23,7 @@ Pen::Choice Pen::width(QStringView text)
         return {1, widthError("線の太さNoが数字ではありません")};
     if (*real == 0)
         return {1, widthError("線の太さNoが0です")};
-    const auto rounded = NumberText::integer(text);
+    const auto rounded = NumberText::integer(*real);
     if (rounded && *rounded >= 1)
         return {*rounded, {}};
     return {1, widthError(*real > 0 && !rounded ? "線の太さNoは32767までです"
@@ -32,10 +32,10 @@ Pen::Choice Pen::width(QStringView text)
 
 Pen::Choice Pen::colour(QStringView text)
 {
-    if (Choice hover = hoverColour(text); !hover.accepted())
-        return hover;
     const auto real = NumberText::real(text);
-    const auto rounded = NumberText::integer(text);
+    if (Choice hover = hoverColour(real); !hover.accepted())
+        return hover;
+    const auto rounded = NumberText::integer(*real);
     if (rounded && *rounded >= 0 && *rounded <= 15)
         return {*rounded, {}};
     return {1, colourError(*real > 0 ? "色の種類Noは15までです" : "色の種類Noは0からです")};
@@ -43,7 +43,11 @@ Pen::Choice Pen::colour(QStringView text)
 
 Pen::Choice Pen::hoverColour(QStringView text)
 {
-    const auto real = NumberText::real(text);
+    return hoverColour(NumberText::real(text));
+}
+
+Pen::Choice Pen::hoverColour(std::optional<double> real)
+{
     if (!real)
         return {1, colourError("色の種類Noが数字ではありません")};
     if (*real >= 16)

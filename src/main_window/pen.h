@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringView>
+#include <optional>
 #include <string>
 
 // The freehand pen: up or down, and the checks of the width and colour the user entered.
@@ -25,6 +26,8 @@ public:
     bool isDown() const { return down == True; }
 
 private:
+    static Choice hoverColour(std::optional<double> real);
+
     // A 16-bit flag where only the exact value -1 means down.
     static constexpr short True = -1;
     static constexpr short False = 0;

@@ -14,7 +14,7 @@ FrameUpdater::FrameUpdater(QWidget& widget)
 
 void FrameUpdater::changed(const QRect& area)
 {
-    pending += area;
+    pending |= area;
     if (frame.isActive())
         return;
     const qreal hertz = widget.screen() ? widget.screen()->refreshRate() : 0;

@@ -2,13 +2,13 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QRegion>
+#include <QRect>
 #include <QTimer>
 
 class QWidget;
 
 // Repaints a widget at most once per display frame: the rectangles changed since the last
-// frame are gathered and painted together, at the latest one frame after the first of them.
+// frame are painted together, at the latest one frame after the first of them.
 class FrameUpdater : public QObject {
 public:
     explicit FrameUpdater(QWidget& widget);
@@ -19,7 +19,7 @@ private:
     void paint();
 
     QWidget& widget;
-    QRegion pending;
+    QRect pending; // covers every change since the last frame
     QTimer frame;
     QElapsedTimer sinceLastPaint;
 };
