@@ -10,11 +10,16 @@
 #include "widgets/frameupdater.h"
 
 #include <QComboBox>
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 
 namespace {
+
+// Each paint of the window, for measuring how often it repaints while drawing; off unless
+// QT_LOGGING_RULES="nubika.paint.debug=true".
+Q_LOGGING_CATEGORY(paintLog, "nubika.paint", QtInfoMsg)
 
 // Shrinks a label's font until the widest text it will show fits its laid-out width.
 void fitFont(QLabel& label, const QString& pattern)
@@ -181,6 +186,7 @@ void Form1::mouseReleaseEvent(QMouseEvent* event)
 
 void Form1::paintEvent(QPaintEvent* event)
 {
+    qCDebug(paintLog) << event->region().boundingRect();
     drawing.ensureSize(size(), devicePixelRatioF());
     const QImage& image = drawing.image();
     const qreal ratio = image.devicePixelRatio();
