@@ -52,6 +52,9 @@ PrinterService::Outcome QtPrinterService::print(const QImage& image)
 
     QPrinter printer(device, QPrinter::HighResolution);
     printer.setDocName(documentName);
+    // The drawing's colours, wherever the printer can show them; Qt would otherwise print in
+    // grey on a queue that does not describe itself.
+    printer.setColorMode(QPrinter::Color);
     printer.setPageOrientation(PageGeometry::orientation(image.size()));
     QPainter painter;
     if (!painter.begin(&printer))
