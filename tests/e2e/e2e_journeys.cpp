@@ -1,0 +1,182 @@
+// The built program under a window manager, printing on a private CUPS server (with-cups).
+#include "app/application.h"
+#include "main_window/qbcolor.h"
+#include "record/applicationrecord.h"
+#include "support/xsession.h"
+
+#include <QBitmap>
+#include <QDir>
+#include <QScreen>
+#include <QTest>
+#include <QtMath>
+#include <csignal>
+
+namespace {
+
+const QString title = QString::fromUtf8(ApplicationRecord::title);
+const QString aboutTitle = title + "のﾊﾞｰｼﾞｮﾝ情報";
+const QSize clientSize = LayoutBuilder::toPixels(0, 0, form1Width, form1Height).size();
+const QRect aboutPlace =
+    LayoutBuilder::toPixels(frmAboutLeft, frmAboutTop, frmAboutWidth, frmAboutHeight);
+
+// The print jobs' files (one a job, in order) after the one named.
+QStringList pdfsAfter(const QString& last = {})
+{
+    QStringList files = QDir(qEnvironmentVariable("NUBIKA_PDF_DIR")).entryList({"d*-001"});
+    files.removeIf([&](const QString& name) { return name <= last; });
+    return files;
+}
+
+} // namespace
+
+class EndToEnd : public QObject {
+    Q_OBJECT
+    std::optional<XSession> session;
+    QString main;
+    template <typename T, typename M> static QRect place(const T& t, M m)
+    {
+        return LayoutBuilder::toPixels(LayoutBuilder::row(t, m));
+    }
+
+    // Colour 1 just where the program's own canvas shows it, drawn with the same path and pen.
+    bool drawn(const QList<QPoint>& path, QColor pen = QBColor(1))
+    {
+        Canvas canvas(Qt::white);
+        canvas.ensureSize(clientSize, 1);
+        canvas.dot(path.first() * LayoutBuilder::twipsPerPixel, pen);
+        for (const QPoint p : path)
+            canvas.lineTo(p * LayoutBuilder::twipsPerPixel, pen);
+        return XSession::shot(main).createMaskFromColor(QBColor(1).rgb()) ==
+               canvas.image().createMaskFromColor(QBColor(1).rgb());
+    }
+
+    // Moves on once the press has passed the window manager (which holds back moves after it),
+    // with the program stopped if asked, so that the whole stroke waits for it in one queue.
+    void stroke(const QList<QPoint>& path, bool stopped = false)
+    {
+        const auto signal = [&](int s) { stopped ? ::kill(session->program.processId(), s) : 0; };
+        XSession::move(main, path.mid(0, 1), "mousedown");
+        QTRY_COMPARE(XSession::shot(main).pixelColor(path[0]), QBColor(1));
+        signal(SIGSTOP);
+        XSession::move(main, path.mid(1), "mouseup");
+        signal(SIGCONT);
+    }
+
+private slots:
+    void init() { QVERIFY(!(main = session.emplace().window(title)).isEmpty()); }
+    void cleanup() { session.reset(); }
+
+    void drawClearEnd()
+    {
+        QCOMPARE(XSession::client(main).size(), clientSize);
+        const QRectF work = QGuiApplication::primaryScreen()->availableGeometry();
+        const auto off = [&] { return QRectF(XSession::frame(main)).center() - work.center(); };
+        QTRY_VERIFY(qAbs(off().x()) <= 1 && qAbs(off().y()) <= 1); // the frame within a pixel
+        QVERIFY(XSession::frame(main).top() < XSession::client(main).top());
+        const QList<QPoint> line = {{100, 100}, {200, 150}, {300, 150}, {400, 250}};
+        stroke(line);
+        QTRY_VERIFY(drawn(line));
+        const QImage time = XSession::shot(main).copy(place(form1Layout, &Form1Controls::lbltime));
+        QTRY_VERIFY(XSession::shot(main).copy(place(form1Layout, &Form1Controls::lbltime)) != time);
+        XSession::click(main, place(form1Layout, &Form1Controls::lblhelp));
+        QVERIFY(session->messageBox(main));
+        XSession::click(main, place(form1Layout, &Form1Controls::cmdclr));
+        QTRY_VERIFY(drawn(line, Qt::white));
+        XSession::click(main, place(form1Layout, &Form1Controls::cmdend));
+        QVERIFY(session->program.waitForFinished(5000) && session->program.exitCode() == 0);
+    }
+
+    void everySampleIsDrawn()
+    {
+        QList<QPoint> zigzag, circle;
+        for (int i = 0; i <= 360; ++i) {
+            const qreal a = qDegreesToRadians(qreal(i));
+            zigzag << QPoint(i % 2 ? 450 : 150, 60 + 3 * (i % 100));
+            circle << QPointF(325 + 150 * qCos(a), 220 + 150 * qSin(a)).toPoint();
+        }
+        for (const QList<QPoint>& path : {zigzag.mid(0, 100), circle}) {
+            stroke(path, true);
+            QTRY_VERIFY(drawn(path));
+            XSession::click(main, place(form1Layout, &Form1Controls::cmdclr));
+        }
+    }
+
+    void print_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // after Print: keys, "box", commands, "print"
+        QTest::addColumn<int>("pdfs");
+        for (const auto& [name, steps, pdfs] :
+             {std::tuple{"Enter at once", "Return", 1},
+              {"OK twice", "Return;print;Return", 2},
+              {"Cancel", "alt+c", 0},
+              {"Esc leaves it open", "Escape;Return", 1},
+              {"server stopped", "with-cups stop;Return;box;with-cups start;print;Return", 1},
+              {"no printers", "lpadmin -x PDF;Return;box;with-cups add-queue;print;Return", 1},
+              {"rejecting jobs", "cupsreject PDF;Return;box;cupsaccept PDF;print;Return", 1},
+              {"disabled", "cupsdisable PDF;Return;box;cupsenable PDF;print;Return", 1}})
+            QTest::newRow(name) << ("print;" + QString(steps)).split(';') << pdfs;
+    }
+
+    // Once the main window is back, the jobs' files have landed (each job is sent before the
+    // window comes back); the newest holds the window with a wide stroke.
+    void print()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, pdfs);
+        XSession::click(main, place(form1Layout, &Form1Controls::cbosenn).adjusted(0, 0, -24, 0));
+        XSession::xdotool({"key", "ctrl+a", "9"}); // into the width box
+        stroke({{150, 150}, {450, 330}});
+        const QString last = pdfsAfter().value(pdfsAfter().size() - 1);
+        QString dialog;
+        for (const QString& step : steps) {
+            if (step == "print") {
+                XSession::click(main, place(form1Layout, &Form1Controls::cmdprint));
+                dialog = session->window("印刷確認"); // still open at the end, checked below
+            } else if (step == "box")
+                QVERIFY(session->messageBox(main));
+            else if (step.contains(' '))
+                QCOMPARE(QProcess::execute("sh", {"-c", step}), 0);
+            else
+                XSession::xdotool({"key", step});
+        }
+        QCOMPARE(session->window(title), main);
+        QTRY_COMPARE(pdfsAfter(last).size(), pdfs);
+        QCOMPARE(session->windows("印刷確認"), QStringList{dialog});
+        if (!pdfs)
+            return;
+        const QString pdf = qEnvironmentVariable("NUBIKA_PDF_DIR") + "/" + pdfsAfter(last).last();
+        QCOMPARE(QProcess::execute("pdftoppm", {"-r", "50", "-png", "-singlefile", pdf, pdf}), 0);
+        const QImage page(pdf + ".png");
+        const QRect window = QRegion(QBitmap::fromImage(page.createHeuristicMask())).boundingRect();
+        const qreal scale = window.width() / qreal(clientSize.width());
+        QVERIFY(qAbs(window.height() - clientSize.height() * scale) < 3);
+        const QColor stroke = page.pixelColor(window.topLeft() + QPoint(300, 240) * scale);
+        QVERIFY(stroke.blue() > 100 && qMax(stroke.red(), stroke.green()) < 32); // colour 1
+    }
+
+    void aboutAndSystemInformation()
+    {
+        for (const QString tool : {"", "kinfocenter"}) { // no tool on the search path, or this one
+            QTemporaryDir bin;                           // the program's whole search path
+            const QString script = "printf '#!/bin/sh\\n: >$0.ran\\n' >'%1' && chmod 700 '%1'";
+            QVERIFY(tool.isEmpty() ||
+                    !QProcess::execute("sh", {"-c", script.arg(bin.filePath(tool))}));
+            QVERIFY(!(main = session.emplace(bin.path()).window(title)).isEmpty());
+            XSession::click(main, place(form1Layout, &Form1Controls::lblver));
+            const QString about = session->window(aboutTitle);
+            QTRY_COMPARE(XSession::client(about), aboutPlace);
+            XSession::click(about, place(frmAboutLayout, &frmAboutControls::cmdSysInfo));
+            if (tool.isEmpty())
+                QVERIFY(session->messageBox(main));
+            else
+                QTRY_VERIFY(QFile::exists(bin.filePath(tool) + ".ran"));
+            QCOMPARE(session->window(aboutTitle), about);
+            XSession::xdotool({"key", "Escape"});
+            QTRY_VERIFY(session->windows(aboutTitle).isEmpty());
+            QCOMPARE(session->program.state(), QProcess::Running);
+        }
+    }
+};
+
+QTEST_MAIN(EndToEnd)
+#include "e2e_journeys.moc"

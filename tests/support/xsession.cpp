@@ -1,0 +1,72 @@
+#include "support/xsession.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+
+QString XSession::run(const QString& program, const QStringList& args)
+{
+    QProcess tool;
+    tool.start(program, args);
+    tool.waitForFinished(20000);
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+XSession::XSession(const QString& path)
+{
+    program.setEnvironment(QProcess::systemEnvironment() << "PATH=" + path);
+    program.start(qEnvironmentVariable("NUBIKA_EXE"), {});
+}
+
+QStringList XSession::windows(const QString& title)
+{
+    return xdotool({"search", "--all", "--onlyvisible", "--pid",
+                    QString::number(program.processId()), "--name", "^" + title + "$"})
+        .split('\n', Qt::SkipEmptyParts);
+}
+
+QString XSession::window(const QString& title)
+{
+    QString found;
+    const auto seen = [&] { return windows(title).contains(found = focused()); };
+    return QTest::qWaitFor(seen, 20000) ? found : QString();
+}
+
+bool XSession::messageBox(const QString& over)
+{
+    const QString title = xdotool({"getwindowname", over});
+    QString box;
+    const auto up = [&] { return (box = focused()) != over && windows(title).contains(box); };
+    const bool shown = QTest::qWaitFor(up, 20000);
+    xdotool({"key", "Return"});
+    return shown && QTest::qWaitFor([&] { return !windows(title).contains(box); }, 20000);
+}
+
+QRect XSession::client(const QString& window)
+{
+    const QString info = run("xwininfo", {"-id", window});
+    const auto at = [&](const char* n) { return info.section(n, 1).section('\n', 0, 0).toInt(); };
+    return {at("upper-left X:"), at("upper-left Y:"), at("Width:"), at("Height:")};
+}
+
+QRect XSession::frame(const QString& window)
+{
+    const QString e = run("xprop", {"-id", window, "_NET_FRAME_EXTENTS"}).section('=', 1);
+    const auto at = [&](int i) { return e.section(',', i, i).toInt(); };
+    return client(window).adjusted(-at(0), -at(2), at(1), at(3));
+}
+
+QImage XSession::shot(const QString& window)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(window.toULongLong()).toImage();
+}
+
+void XSession::move(const QString& window, const QList<QPoint>& path, const QString& button)
+{
+    const QString step = "mousemove --window " + window + " %1 %2 sleep 0.0001";
+    QStringList args;
+    for (const QPoint p : path)
+        args += step.arg(p.x()).arg(p.y()).split(' ');
+    xdotool(args << button << "1");
+}

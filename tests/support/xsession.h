@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+
+// The built program (NUBIKA_EXE) on the test's X server, driven with xdotool as a person would.
+struct XSession {
+    explicit XSession(const QString& path = qEnvironmentVariable("PATH")); // its search path
+    ~XSession() { program.kill(), program.waitForFinished(); }
+    QStringList windows(const QString& title); // its visible windows of exactly this title
+    QString window(const QString& title);      // waits until one has the focus (20 s at most)
+    bool messageBox(const QString& over);      // waits for a box over it; closes it with Enter
+
+    static QString run(const QString& program, const QStringList& args); // what it printed
+    static QString xdotool(const QStringList& args) { return run("xdotool", args); }
+    static QString focused() { return xdotool({"getwindowfocus"}); }
+    static QRect client(const QString& window); // on the screen, without the frame
+    static QRect frame(const QString& window);  // with the window manager's frame
+    static QImage shot(const QString& window);  // the client area as the screen shows it
+    // Through the points, paced so that the X server delivers each move; then mousedown/up, click.
+    static void move(const QString& window, const QList<QPoint>& path, const QString& button);
+    static void click(const QString& window, QRect r) { move(window, {r.center()}, "click"); }
+
+    QProcess program;
+};
