@@ -1,0 +1,126 @@
+// The About dialog, the System Information launcher, and the registry and starter of Linux.
+#include "about/frmabout.h"
+#include "about/sysinfolauncher.h"
+#include "platform/posixprogramstartservice.h"
+#include "support/fakeregistry.h"
+#include "support/fakes.h"
+
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using L = SysInfoLauncher;
+using Texts = std::vector<std::string>;
+// A failure status is of the opening when below 0; "" is no second location, or nothing started.
+using Row = std::tuple<uint, QByteArray, int, QByteArray, int, QByteArray, bool>;
+
+class TestAbout : public QObject {
+    Q_OBJECT
+    FakeRegistry registry;
+    FakeFiles files;
+    FakeStarter starter;
+    FakeMessageBox messages;
+    L launcher{registry, files, starter, messages};
+
+private slots:
+    void init() { registry = {}, files = {}, starter = {}, messages = {}; }
+
+    void startsTheTool_data()
+    {
+        QTest::addColumn<Row>("row");
+        const QByteArray zero(1, '\0'), tool = "C:\\Program Files\\ツール\\msinfo32.exe";
+        const QByteArray in = "C:\\Tools", found = "C:\\Tools\\MSINFO32.EXE", max(1024, 'a');
+        QTest::newRow("first") << Row{1, tool + zero, 0, in, 1, tool, true};
+        QTest::newRow("no zero") << Row{1, tool, 0, in, 1, tool, true};
+        QTest::newRow("two zeros") << Row{1, tool + zero + zero, 0, in, 1, tool + zero, true};
+        QTest::newRow("number") << Row{4, "\x1A\x2B\x3C\x4D", 0, in, 1, "1295788826", true};
+        QTest::newRow("second") << Row{1, {}, 2, in, 2, found, true};
+        QTest::newRow("in \\") << Row{1, {}, 2, in + "\\", 2, "C:\\Tools\\\\MSINFO32.EXE", true};
+        QTest::newRow("no file") << Row{1, {}, 2, "C:\\Empty", 2, "", true};
+        QTest::newRow("nothing") << Row{1, {}, 2, "", 1, "", true};
+        QTest::newRow("expandable") << Row{2, tool + zero, 0, in, 1, "", true};
+        QTest::newRow("start fails") << Row{1, tool + zero, 0, in, 1, tool, false};
+        QTest::newRow("no data") << Row{1, {}, 0, in, 1, "", true};
+        QTest::newRow("1025 bytes") << Row{1, max + zero, 0, in, 2, found, true};
+        for (int status : {-2, -5, -6, -234, 2, 5, 6, 234})
+            QTest::addRow("status %d", status)
+                << Row{1, tool + zero, status, in, status < 0 ? 1 : 2, found, true};
+    }
+    void startsTheTool()
+    {
+        QFETCH(Row, row);
+        const auto& [type, bytes, failure, folder, opened, started, starts] = row;
+        registry.keys[L::toolPathKey][L::toolPathValue] = {type, bytes.toStdString()};
+        if (failure != 0)
+            (failure < 0 ? registry.openFails : registry.queryFails)[L::toolPathKey] = abs(failure);
+        if (!folder.isEmpty())
+            registry.keys[L::toolFolderKey][L::toolFolderValue] = {1, folder.toStdString()};
+        files.present = {"C:\\Tools\\MSINFO32.EXE", "C:\\Tools\\\\MSINFO32.EXE"};
+        starter.succeeds = starts;
+        launcher.StartSysInfo();
+        QCOMPARE(starter.started, Texts(!started.isEmpty(), started.toStdString()));
+        QCOMPARE(messages.shown,
+                 std::vector<QString>(started.isEmpty() || !starts, L::unavailableMessage));
+        QCOMPARE(std::pair(registry.opened, registry.closed), std::pair(opened, opened));
+        QCOMPARE(registry.access & 0x26, 0u); // no right to set values, create keys or links
+    }
+
+    void searchPathTool()
+    {
+        QTemporaryDir dir;
+        const auto install = [&](const QString& path, QFile::Permissions run) {
+            QFile file(path);
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\nuntil [ -e \"$0.go\" ] || [ $((i += 1)) -gt 300 ]; do\n"
+                       "/bin/sleep .1; done; >\"$0.ran\"\n"); // gives up after 30 s
+            file.setPermissions(QFile::ReadOwner | run);
+        };
+        const QString first = L::linuxTools.at(0).c_str(), second = L::linuxTools.at(1).c_str();
+        const QString tools = dir.filePath("a b; $(false) `x` >y/"); // what a shell would split
+        install(dir.filePath("relative/") + first, QFile::ExeOwner);
+        install(dir.filePath("plain/") + first, {});
+        const QString relative = QDir::current().relativeFilePath(dir.filePath("relative"));
+        qputenv("PATH", QFile::encodeName(relative + ':' + dir.filePath("plain:") + tools));
+        const auto searchPath = L::systemRegistry();
+        L launcher(*searchPath, files, starter, messages);
+        launcher.StartSysInfo(); // neither a relative folder nor a file that is no program counts
+        install(tools + second, QFile::ExeOwner);
+        launcher.StartSysInfo(); // installed after the registry was made
+        install(tools + first, QFile::ExeOwner);
+        launcher.StartSysInfo();
+        const QString path = tools + first;
+        QCOMPARE(starter.started, (Texts{(tools + second).toStdString(), path.toStdString()}));
+        QVERIFY(PosixProgramStartService().start(path.toStdString() + '\0' + "/bin/false"));
+        QVERIFY(!QFile::exists(path + ".ran")); // not waited for
+        QVERIFY(QFile(path + ".go").open(QIODevice::WriteOnly));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path + ".ran"), 20000);
+    }
+
+    void dialog()
+    {
+        registry.keys[L::toolPathKey][L::toolPathValue] = FakeRegistry::text("/bin/tool");
+        for (int tabs : {0, 1, 2, 3})
+            for (int key : {Qt::Key_Escape, Qt::Key_Return}) {
+                QPointer<frmAbout> dialog = new frmAbout(launcher);
+                dialog->show();
+                QVERIFY(QTest::qWaitForWindowActive(dialog));
+                const frmAboutControls& ui = dialog->controls();
+                QCOMPARE(dialog->windowTitle(), "ヌビカのﾊﾞｰｼﾞｮﾝ情報");
+                QCOMPARE(ui.lblVersion->text(), "ﾊﾞｰｼﾞｮﾝ " NUBIKA_VERSION);
+                QCOMPARE(ui.lblTitle->text(), "ヌビカ");
+                for (int tab = 0; tab < tabs; ++tab)
+                    QTest::keyClick(dialog->windowHandle(), Qt::Key_Tab);
+                const auto focus = QWidgetList{ui.cmdOK, ui.picIcon, ui.cmdSysInfo, ui.cmdOK}[tabs];
+                QCOMPARE(QApplication::focusWidget(), focus);
+                const bool startsTool = key == Qt::Key_Return && focus == ui.cmdSysInfo; // else OK
+                QTest::keyClick(dialog->windowHandle(), Qt::Key(key));
+                QTRY_COMPARE(dialog.isNull(), !startsTool);
+                QCOMPARE(starter.started.size(), startsTool ? 1u : 0u);
+                starter.started.clear();
+                delete dialog;
+            }
+    }
+};
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"
