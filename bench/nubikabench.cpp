@@ -3,9 +3,8 @@
 #include "main_window/form1.h"
 #include "soak.h"
 
-#include <QComboBox>
-
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QTest>
 #include <cstdio>

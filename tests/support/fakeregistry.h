@@ -18,7 +18,7 @@ public:
     static Value text(const std::string& s) { return {typeSz, s + '\0'}; }
 
     std::map<std::string, std::map<std::string, Value>> keys; // key path -> value name -> value
-    std::map<std::string, Status> openFails, queryFails;     // key path -> status
+    std::map<std::string, Status> openFails, queryFails;      // key path -> status
     std::uint32_t access = 0;                                 // the rights last asked for
     int opened = 0;
     int closed = 0; // handles that were open

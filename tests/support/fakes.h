@@ -14,7 +14,10 @@
 // Stand-ins for the operating-system services that record what the program asked of them.
 struct FakeMessageBox final : MessageBoxService {
     std::vector<QString> shown;
-    void show(const std::string& prompt) override { shown.push_back(QString::fromStdString(prompt)); }
+    void show(const std::string& prompt) override
+    {
+        shown.push_back(QString::fromStdString(prompt));
+    }
 };
 
 struct FakePrinter final : PrinterService {
