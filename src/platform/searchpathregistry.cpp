@@ -61,9 +61,8 @@ RegistryService::Status SearchPathRegistry::RegQueryValueExA(Key key, const char
         return fileNotFound;
     const char* folders = std::getenv("PATH");
     std::string path;
-    for (const std::string& program : programs)
-        if (path.empty())
-            path = find(program, folders ? folders : "");
+    for (auto program = programs.begin(); path.empty() && program != programs.end(); ++program)
+        path = find(*program, folders ? folders : "");
     if (path.empty())
         return fileNotFound;
 
