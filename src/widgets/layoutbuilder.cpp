@@ -1,8 +1,5 @@
 #include "widgets/layoutbuilder.h"
 
-#include "widgets/clicklabel.h"
-#include "widgets/picturebox.h"
-
 #include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
