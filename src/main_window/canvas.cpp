@@ -3,6 +3,8 @@
 #include "widgets/layoutbuilder.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -31,11 +33,24 @@ const QImage& Canvas::image() const
     return picture;
 }
 
-QPainter& Canvas::painter(QColor colour)
+void Canvas::paint(QPainter& window, const QRegion& region) const
 {
-    if (!open)
+    const qreal ratio = picture.devicePixelRatio();
+    for (const QRect& area : region)
+        window.drawImage(area, picture,
+                         QRectF(area.topLeft() * ratio, QSizeF(area.size()) * ratio));
+}
+
+QPainter& Canvas::painter(QColor colour, Qt::PenCapStyle cap)
+{
+    if (!open) {
         open = std::make_unique<QPainter>(&picture);
-    open->setPen(roundPen(colour, penWidth));
+        openPen = open->pen();
+    }
+    if (openPen.color() != colour || openPen.width() != penWidth || openPen.capStyle() != cap) {
+        openPen = QPen(colour, penWidth, Qt::SolidLine, cap, Qt::RoundJoin);
+        open->setPen(openPen);
+    }
     return *open;
 }
 
@@ -67,7 +82,7 @@ QRect Canvas::clear()
 
 QRect Canvas::dot(QPointF twips, QColor colour)
 {
-    painter(colour).drawPoint(toPixels(twips));
+    painter(colour, Qt::RoundCap).drawPoint(toPixels(twips));
     current = twips;
     roundAtCurrent = true;
     return touched(twips, twips);
@@ -75,22 +90,20 @@ QRect Canvas::dot(QPointF twips, QColor colour)
 
 QRect Canvas::lineTo(QPointF twips, QColor colour)
 {
-    QPainter& painter = this->painter(colour);
     const QPointF from = toPixels(current);
     const QPointF to = toPixels(twips);
     // A wide line of no length draws nothing; a dot is what the user expects.
     if (from == to) {
-        painter.drawPoint(to);
+        painter(colour, Qt::RoundCap).drawPoint(to);
     } else if (penWidth <= 1) {
-        painter.drawLine(from, to);
+        painter(colour, Qt::RoundCap).drawLine(from, to);
     } else {
         // A flat-ended band with a dot at each end: the same as a wide line with round ends and
         // joins, at a fraction of the cost of Qt outlining one.
-        painter.setPen(QPen(colour, penWidth, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(from, to);
+        painter(colour, Qt::FlatCap).drawLine(from, to);
         if (!roundAtCurrent)
-            disc(painter, from, colour);
-        disc(painter, to, colour);
+            disc(from, colour);
+        disc(to, colour);
     }
     const QRect changed = touched(current, twips);
     current = twips;
@@ -98,22 +111,45 @@ QRect Canvas::lineTo(QPointF twips, QColor colour)
     return changed;
 }
 
-// A dot as wide as the pen, drawn by Qt once for each width and colour, then copied.
-void Canvas::disc(QPainter& painter, QPointF centre, QColor colour)
+// A dot as wide as the pen, drawn by Qt once for each width and ratio and kept as the run of
+// pixels it covers on each row; filling those runs in costs a fraction of drawing it again.
+void Canvas::disc(QPointF centre, QColor colour)
 {
     const int side = penWidth + 2;
     const qreal ratio = picture.devicePixelRatio();
-    if (dotStamp.width() != qRound(side * ratio) || dotStamp.devicePixelRatio() != ratio ||
-        dotStampColour != colour) {
-        dotStamp = QImage(QSize(side, side) * ratio, QImage::Format_ARGB32_Premultiplied);
-        dotStamp.setDevicePixelRatio(ratio);
-        dotStamp.fill(Qt::transparent);
-        QPainter drawing(&dotStamp);
-        drawing.setPen(roundPen(colour, penWidth));
+    if (discWidth != penWidth || discRatio != ratio) {
+        QImage stamp(QSize(side, side) * ratio, QImage::Format_ARGB32_Premultiplied);
+        stamp.setDevicePixelRatio(ratio);
+        stamp.fill(Qt::transparent);
+        QPainter drawing(&stamp);
+        drawing.setPen(roundPen(Qt::black, penWidth));
         drawing.drawPoint(side / 2, side / 2);
-        dotStampColour = colour;
+        drawing.end();
+        discRows.clear();
+        for (int y = 0; y < stamp.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(stamp.constScanLine(y));
+            const auto covered = [](QRgb pixel) { return qAlpha(pixel) != 0; };
+            const auto first = std::find_if(line, line + stamp.width(), covered);
+            const auto last = std::find_if(std::reverse_iterator(line + stamp.width()),
+                                           std::reverse_iterator(first), covered);
+            discRows.push_back({int(first - line), int(last.base() - line)});
+        }
+        discWidth = penWidth;
+        discRatio = ratio;
     }
-    painter.drawImage(centre - QPointF(side / 2, side / 2), dotStamp);
+    // Written straight into the image: the painter drawing the band has it open, so it is shared
+    // with no copy. The corner falls where Qt would place the stamp: on the nearest pixel.
+    const QPoint corner = ((centre - QPointF(side / 2, side / 2)) * ratio).toPoint();
+    const QRgb pixel = colour.rgb();
+    const int top = std::max(0, -corner.y());
+    const int bottom = std::min<int>(discRows.size(), picture.height() - corner.y());
+    for (int row = top; row < bottom; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(corner.y() + row));
+        const int begin = std::max(0, corner.x() + discRows[row].first);
+        const int end = std::min(picture.width(), corner.x() + discRows[row].second);
+        if (begin < end)
+            std::fill(line + begin, line + end, pixel);
+    }
 }
 
 QRect Canvas::touched(QPointF from, QPointF to) const

@@ -2,9 +2,12 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPen>
 #include <QPointF>
 #include <QRect>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QPainter;
 
@@ -29,20 +32,26 @@ public:
     void setPenWidth(int pixels) { penWidth = pixels; }
     QPointF position() const { return current; }
     const QImage& image() const;
+    // Paints the drawing's part under each rectangle of the region, in window pixels.
+    void paint(QPainter& window, const QRegion& region) const;
 
 private:
-    QPainter& painter(QColor colour);
-    void disc(QPainter& painter, QPointF centre, QColor colour);
+    QPainter& painter(QColor colour, Qt::PenCapStyle cap);
+    void disc(QPointF centre, QColor colour);
     QRect touched(QPointF from, QPointF to) const;
 
     QColor background;
     QImage picture;
-    // Kept open from one segment to the next, since opening a painter costs more than drawing a
-    // short segment; closed whenever the image is looked at, so that no copy of it is drawn on.
+    // Kept open from one segment to the next, and while the window shows the image, since opening
+    // a painter costs more than drawing a short segment; closed whenever the image is handed out,
+    // so that no copy of it is drawn on.
     mutable std::unique_ptr<QPainter> open;
+    QPen openPen; // the open painter's pen, set again only when it changes
     QPointF current;
     int penWidth = 1;
     bool roundAtCurrent = false; // a round end already lies at the current position
-    QImage dotStamp;
-    QColor dotStampColour;
+    // A round dot of the pen, in device pixels: the columns it covers on each row, end excluded.
+    std::vector<std::pair<int, int>> discRows;
+    int discWidth = 0;
+    qreal discRatio = 0;
 };

@@ -188,11 +188,8 @@ void Form1::paintEvent(QPaintEvent* event)
 {
     qCDebug(paintLog) << event->region().boundingRect();
     drawing.ensureSize(size(), devicePixelRatioF());
-    const QImage& image = drawing.image();
-    const qreal ratio = image.devicePixelRatio();
     QPainter painter(this);
-    for (const QRect& area : event->region())
-        painter.drawImage(area, image, QRectF(area.topLeft() * ratio, QSizeF(area.size()) * ratio));
+    drawing.paint(painter, event->region());
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

@@ -5,6 +5,7 @@
 #include "support/fakes.h"
 
 #include <QPaintEvent>
+#include <QPainter>
 #include <QTest>
 
 namespace {
@@ -191,6 +192,34 @@ private slots:
             QCOMPARE(shot.pixelColor(p * ratio), QBColor(1));
         for (QPoint p : {QPoint(90, 200), QPoint(200, 205), QPoint(310, 200), QPoint(200, 400)})
             QCOMPARE(shot.pixelColor(p * ratio), paper);
+    }
+
+    // Round ends and joins as Qt draws them, but for a few pixels on the rim; across the edges.
+    void wideStrokesFollowQtRoundLines()
+    {
+        const QList<QPointF> path{{-8, 40},  {60, 45},  {-5, 110}, {75, 40},  {160, 80},
+                                  {162, 81}, {120, -9}, {90, 60},  {188, 139}};
+        for (int width : {2, 9, 30}) {
+            Canvas canvas(Qt::white);
+            canvas.ensureSize({180, 130}, form->devicePixelRatioF());
+            canvas.setPenWidth(width);
+            QImage qt = canvas.image().copy();
+            QPainter painter(&qt);
+            painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            canvas.dot(path[0] * LayoutBuilder::twipsPerPixel, Qt::black);
+            for (qsizetype i = 1; i < path.size(); ++i) {
+                canvas.lineTo(path[i] * LayoutBuilder::twipsPerPixel, Qt::black);
+                painter.drawLine(path[i - 1], path[i]);
+            }
+            painter.end();
+            int drawn = 0, differ = 0;
+            for (int y = 0; y < qt.height(); ++y)
+                for (int x = 0; x < qt.width(); ++x) {
+                    drawn += qt.pixel(x, y) != QColor(Qt::white).rgb();
+                    differ += qt.pixel(x, y) != canvas.image().pixel(x, y);
+                }
+            QVERIFY2(differ * 100 < drawn, qPrintable(QString("%1 of %2").arg(differ).arg(drawn)));
+        }
     }
 
     void soakKeepsMemoryBounded()
