@@ -17,9 +17,11 @@ public:
 
 private:
     void paint();
+    qint64 periodNs() const;
 
     QWidget& widget;
     QRect pending; // covers every change since the last frame
-    QTimer frame;
+    bool queued = false;
+    QTimer deadline;
     QElapsedTimer sinceLastPaint;
 };

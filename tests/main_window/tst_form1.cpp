@@ -182,6 +182,10 @@ private slots:
             for (int x = 0; x < form->canvas().image().width(); ++x)
                 QVERIFY(form->canvas().image().pixel(x, y) == paper.rgb() ||
                         log.regions[0].contains(QPoint(x / ratio, y / ratio)));
+        // A last segment, alone in the next frame, is shown when that frame ends.
+        form->Form_MouseMove(Qt::LeftButton, {}, QPointF(300, 260) * LayoutBuilder::twipsPerPixel);
+        QTRY_COMPARE(log.regions.size(), 2);
+        QVERIFY(log.regions[1].contains(QPoint(300, 250)));
         for (QSize size : {QSize(200, 150), QSize(700, 560)}) {
             form->resize(size);
             QTRY_COMPARE(form->size(), size);
