@@ -1,8 +1,11 @@
-// Sends the built program and a bare Qt window of its size the same paced drag through the X
-// server (xdotool) and prints, per window: CPU time per 1,000 moves and its ratio to the bare
-// window, repaints of the canvas per second while drawing, and the pixels the stroke changed on
-// screen against a reference drawing of the same points (a difference: samples were dropped).
-//   scripts/with-xvfb build/bench/nubika_drawbench [build/nubika]
+// Sends the built program and a bare Qt window of its size the same paced drag through X servers
+// (xdotool) and prints, per window: CPU time per 1,000 moves and its ratio to the bare window,
+// repaints of the canvas per second while drawing, and the pixels the stroke changed on screen
+// against a reference drawing of the same points (a difference: samples were dropped).
+//   scripts/with-xvfb build/bench/nubika_drawbench [PROGRAM...]     (default: build/nubika)
+// The bare window runs on a second private X server, dragged at the same moment as the program,
+// so that both see the same spell of the machine; several programs (a build before a change and
+// one after) are measured in the same rounds.
 #include "main_window/canvas.h"
 #include "main_window/form1layout.h"
 #include "main_window/qbcolor.h"
@@ -18,12 +21,12 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
-#include <unistd.h>
+#include <memory>
 #include <utility>
 
 namespace {
 
-constexpr int moves = 2000, step = 4, runs = 5, widestPen = 30;
+constexpr int moves = 2000, step = 4, runs = 7, paintRuns = 2, widestPen = 30;
 const char* const interval = "0.002"; // seconds between moves
 
 using LB = LayoutBuilder;
@@ -36,9 +39,19 @@ const QRect freeArea(0, freeTop, client.width(), widthBox.top() - freeTop);
 // The pen's colour is the colour box's first entry.
 const QColor colour = QBColor(QString(LB::row(form1Layout, &Form1Controls::cboIro).text).toInt());
 
-QString xdotool(const QStringList& args)
+// The environment with another X display, or as it is for an empty one.
+QProcessEnvironment onDisplay(const QString& display)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!display.isEmpty())
+        environment.insert("DISPLAY", display);
+    return environment;
+}
+
+QString xdotool(const QStringList& args, const QString& display = {})
 {
     QProcess tool;
+    tool.setProcessEnvironment(onDisplay(display));
     tool.start(QStringLiteral("xdotool"), args);
     tool.waitForFinished(-1);
     return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
@@ -126,54 +139,111 @@ struct Run {
     int changed;
 };
 
-// One drag in a fresh process; the width is typed into the program's box (0: the bare window).
-Run measure(const QString& program, int width, const QList<QPoint>& path, bool logPaints)
-{
-    QTemporaryFile log;
-    log.open();
-    QProcess app;
-    app.setStandardErrorFile(log.fileName());
-    if (logPaints) { // writing the log costs time of its own: not in the runs timed
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_LOGGING_RULES", "nubika.paint.debug=true");
+// A window in a fresh process, made ready for the drag: the width is typed into the program's box
+// (0: the bare window). On another display than the bench's, nothing of the screen is compared.
+class Session {
+public:
+    Session(const QString& program, int width, const QList<QPoint>& path, bool logPaints,
+            const QString& display = {})
+        : display(display)
+    {
+        log.open();
+        app.setStandardErrorFile(log.fileName());
+        QProcessEnvironment environment = onDisplay(display);
+        if (logPaints) // writing the log costs time of its own: not in the runs timed
+            environment.insert("QT_LOGGING_RULES", "nubika.paint.debug=true");
         app.setProcessEnvironment(environment);
+        app.start(program, width > 0 ? QStringList()
+                                     : QStringList{QString::number(client.width()),
+                                                   QString::number(client.height())});
+        const QString pid = QString::number(app.processId());
+        window = xdotool({"search", "--sync", "--onlyvisible", "--pid", pid}, display)
+                     .section('\n', 0, 0);
+        if (width > 0) // clicked in its text, clear of the arrow at its right
+            xdotool(at(widthBox.topLeft() + QPoint(widthBox.height(), widthBox.height()) / 2) +
+                        QStringList{"click", "1", "key", "ctrl+a", "type", QString::number(width)},
+                    display);
+        xdotool(at(path.first()), display);
+        drag = {"mousedown", "1"};
+        for (const QPoint& p : path.mid(1))
+            drag << at(p) << "sleep" << interval;
+        drag += {"mouseup", "1"};
     }
-    app.start(program, width > 0 ? QStringList()
-                                 : QStringList{QString::number(client.width()),
-                                               QString::number(client.height())});
-    const QString pid = QString::number(app.processId());
-    const QString window =
-        xdotool({"search", "--sync", "--onlyvisible", "--pid", pid}).section('\n', 0, 0);
-    const auto at = [&](QPoint p) {
-        return QStringList{"mousemove", "--window", window, QString::number(p.x()),
-                           QString::number(p.y())};
-    };
-    if (width > 0) // clicked in its text, clear of the arrow at its right
-        xdotool(at(widthBox.topLeft() + QPoint(widthBox.height(), widthBox.height()) / 2) +
-                QStringList{"click", "1", "key", "ctrl+a", "type", QString::number(width)});
-    xdotool(at(path.first()));
-    QStringList drag{"mousedown", "1"};
-    for (const QPoint& p : path.mid(1))
-        drag << at(p) << "sleep" << interval;
-    drag += {"mouseup", "1"};
 
-    const auto screenshot = [&] {
+    ~Session()
+    {
+        app.kill();
+        app.waitForFinished();
+    }
+
+    // Waits for the window to be done with what it was sent before.
+    void settle()
+    {
+        cpuBefore = settledCpuMs(app.processId());
+        if (display.isEmpty())
+            before = screenshot();
+        paintsBefore = canvasPaints(log);
+    }
+
+    void start()
+    {
+        clock.start();
+        dragging.setProcessEnvironment(onDisplay(display));
+        dragging.start(QStringLiteral("xdotool"), drag);
+    }
+
+    Run finish()
+    {
+        dragging.waitForFinished(-1);
+        const double seconds = clock.nsecsElapsed() / 1e9;
+        return {(settledCpuMs(app.processId()) - cpuBefore) * 1000 / moves,
+                (canvasPaints(log) - paintsBefore) / seconds,
+                display.isEmpty() ? changedPixels(before, screenshot()) : 0};
+    }
+
+private:
+    QStringList at(QPoint p) const
+    {
+        return {"mousemove", "--window", window, QString::number(p.x()), QString::number(p.y())};
+    }
+
+    QImage screenshot() const
+    {
         return QGuiApplication::primaryScreen()->grabWindow(window.toULongLong()).toImage();
-    };
-    const double cpuBefore = settledCpuMs(app.processId());
-    const QImage before = screenshot();
-    const int paintsBefore = canvasPaints(log);
+    }
+
+    QString display;
+    QTemporaryFile log;
+    QProcess app, dragging;
+    QString window;
+    QStringList drag;
+    double cpuBefore = 0;
+    QImage before;
+    int paintsBefore = 0;
     QElapsedTimer clock;
-    clock.start();
-    xdotool(drag);
-    const double seconds = clock.nsecsElapsed() / 1e9;
-    const Run run{(settledCpuMs(app.processId()) - cpuBefore) * 1000 / moves,
-                  (canvasPaints(log) - paintsBefore) / seconds,
-                  changedPixels(before, screenshot())};
-    app.kill();
-    app.waitForFinished();
-    return run;
-}
+};
+
+// A second private X server, for the bare window.
+class SecondDisplay {
+public:
+    SecondDisplay()
+    {
+        server.start("Xvfb",
+                     {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        while (server.waitForReadyRead(-1) && !server.canReadLine()) {
+        }
+        name = ':' + QString::fromUtf8(server.readLine()).trimmed();
+    }
+    ~SecondDisplay()
+    {
+        server.terminate();
+        server.waitForFinished();
+    }
+    QString name;
+
+private:
+    QProcess server;
+};
 
 double median(QList<double> values)
 {
@@ -181,35 +251,67 @@ double median(QList<double> values)
     return values[values.size() / 2];
 }
 
+// A program drawing at a pen width, and the bare window dragged beside it.
+struct Window {
+    QString program;
+    int width;
+    QList<double> cpu{}, bareCpu{}, ratio{}, paints{};
+    QStringList changed{};
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
-    const QString program = argc > 1 ? argv[1] : "build/nubika";
+    QStringList programs = app.arguments().mid(1);
+    if (programs.isEmpty())
+        programs << "build/nubika";
     const QString bare = QCoreApplication::applicationDirPath() + "/nubika_barewindow";
+    const SecondDisplay second;
     const QList<QPoint> path = dragPath();
-    std::printf("%d moves of %d px, %s s apart; median of %d runs timed, then %d counting "
-                "repaints\n",
-                moves, step, interval, runs, runs);
-    std::printf("%-16s %14s %7s %11s  %-22s %9s\n", "window", "CPU ms/1000mv", "x bare",
-                "repaints/s", "changed px", "reference");
-    double bareCpu = 0;
-    for (int width : {0, 1, widestPen}) {
-        QList<double> cpu, paints;
-        QStringList changed;
-        for (int i = 0; i < 2 * runs; ++i) {
-            const Run run = measure(width > 0 ? program : bare, width, path, i >= runs);
-            (i < runs ? cpu : paints) << (i < runs ? run.cpuPerThousand : run.paintsPerSecond);
-            changed << QString::number(run.changed);
+    QList<Window> windows;
+    for (const QString& program : programs)
+        for (int width : {1, widestPen})
+            windows.append({program, width});
+
+    // Round by round, so that a slower spell of the machine weighs on every window alike.
+    for (int round = 0; round < runs; ++round)
+        for (Window& w : windows) {
+            Session drawing(w.program, w.width, path, false);
+            Session beside(bare, 0, path, false, second.name);
+            drawing.settle();
+            beside.settle();
+            drawing.start();
+            beside.start();
+            const Run run = drawing.finish();
+            const double bareRun = beside.finish().cpuPerThousand;
+            w.cpu << run.cpuPerThousand;
+            w.bareCpu << bareRun;
+            w.ratio << run.cpuPerThousand / bareRun;
+            w.changed << QString::number(run.changed);
         }
-        changed.removeDuplicates(); // one number when every run drew the same
-        bareCpu = width > 0 ? bareCpu : median(cpu);
-        const QString name =
-            width > 0 ? QStringLiteral("nubika width %1").arg(width) : "bare window";
-        const QString reference = width > 0 ? QString::number(referencePixels(path, width)) : "-";
-        std::printf("%-16s %14.1f %7.2f %11.1f  %-22s %9s\n", qPrintable(name), median(cpu),
-                    median(cpu) / bareCpu, median(paints), qPrintable(changed.join(' ')),
-                    qPrintable(reference));
+    for (Window& w : windows)
+        for (int i = 0; i < paintRuns; ++i) {
+            Session drawing(w.program, w.width, path, true);
+            drawing.settle();
+            drawing.start();
+            w.paints << drawing.finish().paintsPerSecond;
+        }
+
+    std::printf("%d moves of %d px, %s s apart; medians of %d rounds, each window dragged at the "
+                "same time as a bare one; then %d runs counting repaints\n",
+                moves, step, interval, runs, paintRuns);
+    std::printf("%-26s %9s %9s %7s %11s %11s  %-14s %9s\n", "window", "CPU ms/", "bare", "x bare",
+                "(lowest-", "repaints/s", "changed px", "reference");
+    std::printf("%-26s %9s %9s %7s %11s\n", "", "1000 mv", "beside", "", "highest)");
+    for (Window& w : windows) {
+        w.changed.removeDuplicates(); // one number when every run drew the same
+        const auto [low, high] = std::minmax_element(w.ratio.begin(), w.ratio.end());
+        const QString name = QStringLiteral("%1 width %2").arg(w.program).arg(w.width);
+        std::printf("%-26s %9.1f %9.1f %7.2f %5.2f-%5.2f %11.1f  %-14s %9d\n", qPrintable(name),
+                    median(w.cpu), median(w.bareCpu), median(w.ratio), *low, *high,
+                    median(w.paints), qPrintable(w.changed.join(' ')),
+                    referencePixels(path, w.width));
     }
 }
