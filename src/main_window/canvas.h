@@ -38,6 +38,8 @@ public:
 private:
     QPainter& painter(QColor colour, Qt::PenCapStyle cap);
     void disc(QPointF centre, QColor colour);
+    void band(QPointF from, QPointF to, QColor colour);
+    void fillRow(int y, int begin, int end, QRgb pixel);
     QRect touched(QPointF from, QPointF to) const;
 
     QColor background;
