@@ -44,14 +44,12 @@ void Canvas::paint(QPainter& window, const QRegion& region) const
                          QRectF(area.topLeft() * ratio, QSizeF(area.size()) * ratio));
 }
 
-QPainter& Canvas::painter(QColor colour, Qt::PenCapStyle cap)
+QPainter& Canvas::painter(QColor colour)
 {
-    if (!open) {
-        open = std::make_unique<QPainter>(&picture);
-        openPen = open->pen();
-    }
-    if (openPen.color() != colour || openPen.width() != penWidth || openPen.capStyle() != cap) {
-        openPen = QPen(colour, penWidth, Qt::SolidLine, cap, Qt::RoundJoin);
+    if (!open || openPen.color() != colour || openPen.width() != penWidth) {
+        if (!open)
+            open = std::make_unique<QPainter>(&picture);
+        openPen = roundPen(colour, penWidth);
         open->setPen(openPen);
     }
     return *open;
@@ -85,7 +83,7 @@ QRect Canvas::clear()
 
 QRect Canvas::dot(QPointF twips, QColor colour)
 {
-    painter(colour, Qt::RoundCap).drawPoint(toPixels(twips));
+    painter(colour).drawPoint(toPixels(twips));
     current = twips;
     roundAtCurrent = true;
     return touched(twips, twips);
@@ -97,9 +95,9 @@ QRect Canvas::lineTo(QPointF twips, QColor colour)
     const QPointF to = toPixels(twips);
     // A wide line of no length draws nothing; a dot is what the user expects.
     if (from == to) {
-        painter(colour, Qt::RoundCap).drawPoint(to);
+        painter(colour).drawPoint(to);
     } else if (penWidth <= 1) {
-        painter(colour, Qt::RoundCap).drawLine(from, to);
+        painter(colour).drawLine(from, to);
     } else {
         // A flat-ended band with a dot at each end: the same as a wide line with round ends and
         // joins, at a fraction of the cost of Qt outlining one.
@@ -148,7 +146,7 @@ void Canvas::disc(QPointF centre, QColor colour)
 }
 
 // The rectangle as wide as the pen from one point to the other, filled as Qt fills a line with
-// flat ends without antialiasing.
+// flat ends without antialiasing, but for an odd pixel on a slanted rim.
 void Canvas::band(QPointF from, QPointF to, QColor colour)
 {
     const qreal ratio = picture.devicePixelRatio();

@@ -36,7 +36,7 @@ public:
     void paint(QPainter& window, const QRegion& region) const;
 
 private:
-    QPainter& painter(QColor colour, Qt::PenCapStyle cap);
+    QPainter& painter(QColor colour);
     void disc(QPointF centre, QColor colour);
     void band(QPointF from, QPointF to, QColor colour);
     void fillRow(int y, int begin, int end, QRgb pixel);
