@@ -46,12 +46,11 @@ void Canvas::paint(QPainter& window, const QRegion& region) const
 
 QPainter& Canvas::painter(QColor colour)
 {
-    if (!open || openPen.color() != colour || openPen.width() != penWidth) {
-        if (!open)
-            open = std::make_unique<QPainter>(&picture);
-        openPen = roundPen(colour, penWidth);
-        open->setPen(openPen);
-    }
+    if (!open)
+        open = std::make_unique<QPainter>(&picture);
+    const QPen& pen = open->pen(); // set again only when it changes
+    if (pen.color() != colour || pen.width() != penWidth || pen.capStyle() != Qt::RoundCap)
+        open->setPen(roundPen(colour, penWidth));
     return *open;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QImage>
-#include <QPen>
 #include <QPointF>
 #include <QRect>
 #include <memory>
@@ -48,7 +47,6 @@ private:
     // a painter costs more than drawing a short segment; closed whenever the image is handed out,
     // so that no copy of it is drawn on.
     mutable std::unique_ptr<QPainter> open;
-    QPen openPen; // the open painter's pen, set again only when it changes
     QPointF current;
     int penWidth = 1;
     bool roundAtCurrent = false; // a round end already lies at the current position
