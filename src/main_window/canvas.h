@@ -5,8 +5,6 @@
 #include <QPointF>
 #include <QRect>
 #include <memory>
-#include <utility>
-#include <vector>
 
 class QPainter;
 
@@ -36,9 +34,6 @@ public:
 
 private:
     QPainter& painter(QColor colour);
-    void disc(QPointF centre, QColor colour);
-    void band(QPointF from, QPointF to, QColor colour);
-    void fillRow(int y, int begin, int end, QRgb pixel);
     QRect touched(QPointF from, QPointF to) const;
 
     QColor background;
@@ -49,9 +44,4 @@ private:
     mutable std::unique_ptr<QPainter> open;
     QPointF current;
     int penWidth = 1;
-    bool roundAtCurrent = false; // a round end already lies at the current position
-    // A round dot of the pen, in device pixels: the columns it covers on each row, end excluded.
-    std::vector<std::pair<int, int>> discRows;
-    int discWidth = 0;
-    qreal discRatio = 0;
 };

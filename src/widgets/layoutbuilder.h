@@ -2,6 +2,7 @@
 
 #include "widgets/clicklabel.h"
 #include "widgets/picturebox.h"
+#include "widgets/twips.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -30,7 +31,7 @@ template <typename Controls, std::size_t N> using LayoutTable = std::array<Contr
 // the focus and no control passes mouse presses on to the window beneath it.
 class LayoutBuilder {
 public:
-    static constexpr int twipsPerPixel = 15;
+    static constexpr int twipsPerPixel = Twips::perPixel;
 
     static QRect toPixels(int left, int top, int width, int height);
     template <typename Controls> static QRect toPixels(const ControlRow<Controls>& row)
