@@ -26,7 +26,7 @@ public:
     bool isDown() const { return down == True; }
 
 private:
-    static Choice hoverColour(std::optional<double> real);
+    static Choice hoverColour(std::optional<double> number);
 
     // A 16-bit flag where only the exact value -1 means down.
     static constexpr short True = -1;

@@ -37,5 +37,5 @@ std::string PrintJob::failureMessage(PrinterService::Outcome outcome)
         reason = "プリンタが印刷を受け付けなかったため印刷できません";
         break;
     }
-    return std::string("Error!!\r\n") + reason;
+    return MessageBoxService::error(reason);
 }
