@@ -7,11 +7,11 @@
 #include <QCoreApplication>
 
 Application::Application()
-    : mainWindow([this] { return loadMainWindow(); })
+    : messages(QString::fromUtf8(ApplicationRecord::title))
+    , printer(std::make_unique<QtPrinterService>(QString::fromUtf8(ApplicationRecord::title)))
+    , mainWindow([this] { return loadMainWindow(); })
     , printDialog([this] { return loadPrintDialog(); })
     , aboutDialog([this] { return loadAboutDialog(); })
-    , printer(std::make_unique<QtPrinterService>(QString::fromUtf8(ApplicationRecord::title)))
-    , messages(QString::fromUtf8(ApplicationRecord::title))
 {
 }
 

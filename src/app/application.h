@@ -16,16 +16,24 @@
 // Owns the three windows and carries what each one asks for to the others.
 class Application : public QObject {
     Q_OBJECT
+    // The services come first: the windows, which hold references to them, go before them.
+    QtMessageBoxService messages;
+    // What the System Information launcher reads, tests and starts through.
+    std::unique_ptr<RegistryService> registry = SysInfoLauncher::systemRegistry();
+    std::unique_ptr<ProgramStartService> programs = NativeServices::programStarter();
+    DiskFileExistsService files;
+    SysInfoLauncher sysInfo{*registry, files, *programs, messages};
+
 public:
     Application();
 
     void start();
 
+    // The default printer; a fake one may stand in for it.
+    std::unique_ptr<PrinterService> printer;
     WindowInstance<Form1> mainWindow;
     WindowInstance<print1> printDialog;
     WindowInstance<frmAbout> aboutDialog;
-    // The default printer; a fake one may stand in for it.
-    std::unique_ptr<PrinterService> printer;
 
     // Makes a window visible and brings it to the front, without an owner.
     static void Show(QWidget& window);
@@ -34,11 +42,4 @@ private:
     Form1* loadMainWindow();
     print1* loadPrintDialog();
     frmAbout* loadAboutDialog();
-
-    QtMessageBoxService messages;
-    // What the System Information launcher reads, tests and starts through.
-    std::unique_ptr<RegistryService> registry = SysInfoLauncher::systemRegistry();
-    std::unique_ptr<ProgramStartService> programs = NativeServices::programStarter();
-    DiskFileExistsService files;
-    SysInfoLauncher sysInfo{*registry, files, *programs, messages};
 };

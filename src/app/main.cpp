@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "widgets/japanesefont.h"
 
 #include <QApplication>
 
@@ -18,8 +19,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
     // The windows were laid out for a Japanese desktop's 12-pixel UI font; the usual Linux
     // default is larger and cuts off captions.
-    QFont font;
-    font.setFamilies({"MS UI Gothic", "ＭＳ Ｐゴシック", "IPAPGothic", "Noto Sans CJK JP"});
+    QFont font = JapaneseFont::withFace(QStringLiteral("MS UI Gothic"));
     font.setPixelSize(12);
     QApplication::setFont(font);
     Application nubika;
