@@ -44,7 +44,7 @@ void fitFont(QLabel& label, const QString& pattern)
 
 QPointF twipsOf(const QMouseEvent& event)
 {
-    return event.position() * LayoutBuilder::twipsPerPixel;
+    return event.position() * Twips::perPixel;
 }
 
 } // namespace
@@ -88,8 +88,11 @@ void Form1::Form_Load()
         ui.cboIro->addItem(QString::number(colour));
     for (int width = 1; width <= 30; ++width)
         ui.cbosenn->addItem(QString::number(width));
-    ui.cboIro->setEditText(QStringLiteral("1"));
-    ui.cbosenn->setEditText(QStringLiteral("1"));
+    // The boxes show "1" with no item of their lists chosen.
+    for (QComboBox* box : {ui.cboIro, ui.cbosenn}) {
+        box->setCurrentIndex(-1);
+        box->setEditText(QStringLiteral("1"));
+    }
     armClock();
 }
 
