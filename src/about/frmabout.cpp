@@ -1,10 +1,9 @@
 #include "about/frmabout.h"
 
-#include "about/boxpicture.h"
 #include "about/sysinfolauncher.h"
-#include "about/warningicon.h"
 #include "record/applicationrecord.h"
 #include "widgets/picturebox.h"
+#include "widgets/windowicon.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -21,9 +20,9 @@ frmAbout::frmAbout(SysInfoLauncher& launcher, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
-    setWindowIcon(WarningIcon::make());
+    setWindowIcon(WindowIcon::load(QStringLiteral(":/pictures/warning")));
 
-    ui.picIcon->setPicture(BoxPicture::image());
+    ui.picIcon->setPicture(QImage(QStringLiteral(":/pictures/box.png")));
     for (QLabel* label : {ui.lblDescription, ui.lblDisclaimer, ui.lblTitle}) {
         QPalette black = label->palette();
         black.setColor(QPalette::WindowText, Qt::black);

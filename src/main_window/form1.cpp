@@ -1,6 +1,5 @@
 #include "main_window/form1.h"
 
-#include "main_window/brushicon.h"
 #include "main_window/clockformat.h"
 #include "main_window/qbcolor.h"
 #include "main_window/usagehelp.h"
@@ -8,6 +7,7 @@
 #include "record/applicationrecord.h"
 #include "widgets/clicklabel.h"
 #include "widgets/frameupdater.h"
+#include "widgets/windowicon.h"
 
 #include <QComboBox>
 #include <QLoggingCategory>
@@ -60,7 +60,7 @@ Form1::Form1(MessageBoxService& messages, const ClockService& clock)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setWindowTitle(QString::fromUtf8(ApplicationRecord::title));
-    setWindowIcon(BrushIcon::make());
+    setWindowIcon(WindowIcon::load(QStringLiteral(":/pictures/brush")));
 
     fitFont(*ui.lbldate, ClockFormat::date(QDate(2000, 10, 10)));
     fitFont(*ui.lbltime, ClockFormat::time(QTime(10, 0, 0)));

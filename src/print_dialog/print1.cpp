@@ -1,6 +1,6 @@
 #include "print_dialog/print1.h"
 
-#include "print_dialog/computericon.h"
+#include "widgets/windowicon.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -28,7 +28,7 @@ print1::print1(QWidget* parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("印刷確認"));
-    setWindowIcon(ComputerIcon::make());
+    setWindowIcon(WindowIcon::load(QStringLiteral(":/pictures/computer")));
     ui.lblprint->setFont(labelFont());
 
     connect(ui.cmdok, &QPushButton::clicked, this, &print1::cmdok_Click);

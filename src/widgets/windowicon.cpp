@@ -1,11 +1,9 @@
 #include "widgets/windowicon.h"
 
-#include <QPixmap>
-
-QIcon WindowIcon::fromDrawing(QImage (*draw)(int size))
+QIcon WindowIcon::load(const QString& stem)
 {
     QIcon icon;
     for (int size : {32, 16})
-        icon.addPixmap(QPixmap::fromImage(draw(size)));
+        icon.addFile(QStringLiteral("%1-%2.png").arg(stem).arg(size));
     return icon;
 }

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QIcon>
-#include <QImage>
+#include <QString>
 
-// A window icon at the two sizes a desktop shows it, 32 and 16 pixels, each drawn for its size.
+// A window icon at the two sizes a desktop shows it, each drawn for its size: the files
+// <stem>-32.png and <stem>-16.png, usually in a resource.
 class WindowIcon {
 public:
-    static QIcon fromDrawing(QImage (*draw)(int size));
+    static QIcon load(const QString& stem);
 };
