@@ -1,26 +1,10 @@
 #include "print_dialog/print1.h"
 
+#include "widgets/japanesefont.h"
 #include "widgets/windowicon.h"
 
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-
-// The label's own face, or a Japanese sans-serif face where that one is not installed.
-QFont labelFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
-                      QStringLiteral("VL PGothic"), QStringLiteral("IPAGothic")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(12);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
-} // namespace
 
 print1::print1(QWidget* parent)
     : QWidget(parent)
@@ -29,7 +13,10 @@ print1::print1(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("印刷確認"));
     setWindowIcon(WindowIcon::load(QStringLiteral(":/pictures/computer")));
-    ui.lblprint->setFont(labelFont());
+    QFont font = JapaneseFont::withFace(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSize(12);
+    font.setWeight(QFont::Normal);
+    ui.lblprint->setFont(font);
 
     connect(ui.cmdok, &QPushButton::clicked, this, &print1::cmdok_Click);
     connect(ui.cmdcancel, &QPushButton::clicked, this, &print1::cmdcancel_Click);
