@@ -44,15 +44,13 @@ SysInfoLauncher::SysInfoLauncher(RegistryService& registry, FileExistsService& f
 {
 }
 
-// KDE's Info Center, then HardInfo.
-const std::vector<std::string> SysInfoLauncher::linuxTools = {"kinfocenter", "hardinfo"};
-
 std::unique_ptr<RegistryService> SysInfoLauncher::systemRegistry()
 {
 #ifdef _WIN32
     return std::make_unique<WindowsRegistry>();
 #else
-    return std::make_unique<SearchPathRegistry>(toolPathKey, toolPathValue, linuxTools);
+    return std::make_unique<SearchPathRegistry>(
+        toolPathKey, toolPathValue, std::vector<std::string>{"kinfocenter", "hardinfo"});
 #endif
 }
 

@@ -4,7 +4,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 class FileExistsService;
 class MessageBoxService;
@@ -22,9 +21,9 @@ public:
     static constexpr std::uint32_t bufferSize = 1024;
 
     // What the launcher reads on this system: the Windows registry, or elsewhere one that
-    // answers the tool's path with the first of linuxTools found on the search path.
+    // answers the tool's path with the first of kinfocenter (KDE's Info Center) and hardinfo
+    // found on the search path.
     static std::unique_ptr<RegistryService> systemRegistry();
-    static const std::vector<std::string> linuxTools;
 
     SysInfoLauncher(RegistryService& registry, FileExistsService& files,
                     ProgramStartService& programs, MessageBoxService& messages);

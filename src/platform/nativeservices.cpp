@@ -3,7 +3,22 @@
 #ifdef _WIN32
 #include "platform/windowsprogramstartservice.h"
 #else
-#include "platform/posixprogramstartservice.h"
+#include <QProcess>
+
+namespace {
+
+// Qt runs it in a session of its own, does not wait for it and leaves no zombie behind.
+class DetachedProgramStartService final : public ProgramStartService {
+public:
+    bool start(const std::string& utf8Path) override
+    {
+        // The whole text is one path: no shell, no arguments.
+        const std::string program = utf8Path.substr(0, utf8Path.find('\0'));
+        return QProcess::startDetached(QString::fromStdString(program), {});
+    }
+};
+
+} // namespace
 #endif
 
 std::unique_ptr<ProgramStartService> NativeServices::programStarter()
@@ -11,6 +26,6 @@ std::unique_ptr<ProgramStartService> NativeServices::programStarter()
 #ifdef _WIN32
     return std::make_unique<WindowsProgramStartService>();
 #else
-    return std::make_unique<PosixProgramStartService>();
+    return std::make_unique<DetachedProgramStartService>();
 #endif
 }

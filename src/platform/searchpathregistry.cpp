@@ -1,9 +1,8 @@
 #include "platform/searchpathregistry.h"
 
-#include <cstdlib>
+#include <QDir>
+#include <QStandardPaths>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 SearchPathRegistry::SearchPathRegistry(std::string keyPath, std::string valueName,
                                        std::vector<std::string> programs)
@@ -13,41 +12,14 @@ SearchPathRegistry::SearchPathRegistry(std::string keyPath, std::string valueNam
 {
 }
 
-std::string SearchPathRegistry::find(std::string_view name, std::string_view folders)
-{
-    if (name.empty() || name.find('/') != std::string_view::npos)
-        return {};
-    for (std::size_t at = 0; at <= folders.size();) {
-        const std::size_t end = std::min(folders.find(':', at), folders.size());
-        const std::string_view folder = folders.substr(at, end - at);
-        at = end + 1;
-        if (folder.empty() || folder.front() != '/')
-            continue;
-        std::string path(folder);
-        if (path.back() != '/')
-            path += '/';
-        path += name;
-        struct stat status {};
-        if (::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
-            ::access(path.c_str(), X_OK) == 0)
-            return path;
-    }
-    return {};
-}
-
 RegistryService::Status SearchPathRegistry::RegOpenKeyExA(Key root, const char* subKey,
-                                                          std::uint32_t, std::uint32_t samDesired,
-                                                          Key* result)
+                                                          std::uint32_t, std::uint32_t, Key* result)
 {
     if (!result)
         return invalidHandle;
-    *result = 0;
-    if (root != localMachine || !subKey || subKey != keyPath)
-        return fileNotFound;
-    if (samDesired & (keySetValue | keyCreateSubKey | keyCreateLink))
-        return accessDenied;
-    *result = theKey;
-    return success;
+    const bool ours = root == localMachine && subKey && subKey == keyPath;
+    *result = ours ? theKey : 0;
+    return ours ? success : fileNotFound;
 }
 
 RegistryService::Status SearchPathRegistry::RegQueryValueExA(Key key, const char* name,
@@ -59,13 +31,18 @@ RegistryService::Status SearchPathRegistry::RegQueryValueExA(Key key, const char
         return invalidHandle;
     if (!name || name != valueName)
         return fileNotFound;
-    const char* folders = std::getenv("PATH");
-    std::string path;
-    for (auto program = programs.begin(); path.empty() && program != programs.end(); ++program)
-        path = find(*program, folders ? folders : "");
-    if (path.empty())
+    // Relative folders depend on where we were started. Given no folder, Qt would read PATH
+    // itself, relative ones included.
+    QStringList folders = qEnvironmentVariable("PATH").split(QDir::listSeparator());
+    folders.removeIf(QDir::isRelativePath);
+    QString found;
+    for (const std::string& program : programs)
+        if (found.isEmpty() && !folders.isEmpty())
+            found = QStandardPaths::findExecutable(QString::fromStdString(program), folders);
+    if (found.isEmpty())
         return fileNotFound;
 
+    const std::string path = found.toStdString();
     if (type)
         *type = typeSz;
     const auto size = static_cast<std::uint32_t>(path.size() + 1); // with its terminating zero

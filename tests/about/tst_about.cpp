@@ -1,11 +1,12 @@
 // The About dialog, the System Information launcher, and the registry and starter of Linux.
 #include "about/frmabout.h"
 #include "about/sysinfolauncher.h"
-#include "platform/posixprogramstartservice.h"
+#include "platform/nativeservices.h"
 #include "support/fakeregistry.h"
 #include "support/fakes.h"
 
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,6 +68,7 @@ private slots:
 
     void searchPathTool()
     {
+        const auto restore = qScopeGuard([path = qgetenv("PATH")] { qputenv("PATH", path); });
         QTemporaryDir dir;
         const auto install = [&](const QString& path, QFile::Permissions run) {
             QFile file(path);
@@ -75,25 +77,24 @@ private slots:
                        "/bin/sleep .1; done; >\"$0.ran\"\n"); // gives up after 30 s
             file.setPermissions(QFile::ReadOwner | run);
         };
-        const QString first = L::linuxTools.at(0).c_str(), second = L::linuxTools.at(1).c_str();
-        const QString tools = dir.filePath("a b; $(false) `x` >y/"); // what a shell would split
-        install(dir.filePath("relative/") + first, QFile::ExeOwner);
-        install(dir.filePath("plain/") + first, {});
-        const QString relative = QDir::current().relativeFilePath(dir.filePath("relative"));
-        qputenv("PATH", QFile::encodeName(relative + ':' + dir.filePath("plain:") + tools));
+        const QString tools = dir.filePath("a b; $(false) `x` >y"), tool = tools + "/kinfocenter";
+        install(dir.filePath("plain/kinfocenter"), {}); // no program
+        install(tools + "/hardinfo", QFile::ExeOwner);
+        qputenv("PATH", QFile::encodeName(QDir::current().relativeFilePath(tools)));
         const auto searchPath = L::systemRegistry();
         L launcher(*searchPath, files, starter, messages);
-        launcher.StartSysInfo(); // neither a relative folder nor a file that is no program counts
-        install(tools + second, QFile::ExeOwner);
-        launcher.StartSysInfo(); // installed after the registry was made
-        install(tools + first, QFile::ExeOwner);
+        launcher.StartSysInfo(); // a relative folder does not count
+        qputenv("PATH", QFile::encodeName(dir.filePath("plain:") + tools));
         launcher.StartSysInfo();
-        const QString path = tools + first;
-        QCOMPARE(starter.started, (Texts{(tools + second).toStdString(), path.toStdString()}));
-        QVERIFY(PosixProgramStartService().start(path.toStdString() + '\0' + "/bin/false"));
-        QVERIFY(!QFile::exists(path + ".ran")); // not waited for
-        QVERIFY(QFile(path + ".go").open(QIODevice::WriteOnly));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path + ".ran"), 20000);
+        install(tool, QFile::ExeOwner);
+        launcher.StartSysInfo(); // installed after the registry was made
+        QCOMPARE(starter.started, (Texts{(tools + "/hardinfo").toStdString(), tool.toStdString()}));
+        const auto programs = NativeServices::programStarter();
+        QVERIFY(!programs->start(dir.filePath("plain/kinfocenter").toStdString()));
+        QVERIFY(programs->start(tool.toStdString() + '\0' + "/bin/false"));
+        QVERIFY(!QFile::exists(tool + ".ran")); // not waited for
+        QVERIFY(QFile(tool + ".go").open(QIODevice::WriteOnly));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(tool + ".ran"), 20000);
     }
 
     void dialog()
