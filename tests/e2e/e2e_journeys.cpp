@@ -159,7 +159,8 @@ private slots:
     {
         for (const QString tool : {"", "kinfocenter"}) { // no tool on the search path, or this one
             QTemporaryDir bin;                           // the program's whole search path
-            const QString script = "printf '#!/bin/sh\\n: >$0.ran\\n' >'%1' && chmod 700 '%1'";
+            const QString script = "printf '#!/bin/sh\\n/usr/bin/env >$0.env; /bin/mv $0.env "
+                                   "$0.ran\\n' >'%1' && chmod 700 '%1'";
             QVERIFY(tool.isEmpty() ||
                     !QProcess::execute("sh", {"-c", script.arg(bin.filePath(tool))}));
             QVERIFY(!(main = session.emplace(bin.path()).window(title)).isEmpty());
@@ -169,8 +170,15 @@ private slots:
             XSession::click(about, place(frmAboutLayout, &frmAboutControls::cmdSysInfo));
             if (tool.isEmpty())
                 QVERIFY(session->messageBox(main));
-            else
-                QTRY_VERIFY(QFile::exists(bin.filePath(tool) + ".ran"));
+            else { // the tool gets no setting the program made for itself
+                QFile ran(bin.filePath(tool) + ".ran");
+                QTRY_VERIFY(ran.exists());
+                QVERIFY(ran.open(QIODevice::ReadOnly));
+                const QByteArray env = '\n' + ran.readAll();
+                QVERIFY(env.contains("\nPATH=" + QFile::encodeName(bin.path()) + '\n'));
+                QCOMPARE(env.contains("\nQT_XCB_NO_MITSHM="),
+                         qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"));
+            }
             QCOMPARE(session->window(aboutTitle), about);
             XSession::xdotool({"key", "Escape"});
             QTRY_VERIFY(session->windows(aboutTitle).isEmpty());
