@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QRandomGenerator>
+#ifdef Q_OS_LINUX
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -24,11 +26,15 @@ void send(Form1& form, QEvent::Type type, QPointF pixels, Qt::MouseButton button
 
 qint64 Soak::residentBytes()
 {
+#ifndef Q_OS_LINUX
+    return 0;
+#else
     QFile statm("/proc/self/statm");
     if (!statm.open(QIODevice::ReadOnly))
         return 0;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+#endif
 }
 
 Soak::Figures Soak::run(Form1& form, qint64 events)
