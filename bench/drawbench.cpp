@@ -1,8 +1,9 @@
 // Sends the built program and a bare Qt window of its size the same paced drag through X servers
-// (xdotool) and prints, per window: CPU time per 1,000 moves and its ratio to the bare window,
-// repaints of the canvas per second while drawing, and the pixels the stroke changed on screen
-// against a reference drawing of the same points (a difference: samples were dropped).
-//   scripts/with-xvfb build/bench/nubika_drawbench [PROGRAM...]     (default: build/nubika)
+// (xdotool) and prints, per window: CPU time per 1,000 moves of the program, of its X server and of
+// both, and the ratio of both to the bare window and its server; repaints of the canvas per second
+// while drawing, and the pixels the stroke changed on screen against a reference drawing of the
+// same points (a difference: samples were dropped).
+//   scripts/with-xvfb build/bench/nubika_drawbench [--rounds=N] [PROGRAM...]   (build/nubika, 7)
 // The bare window runs on a second private X server, dragged at the same moment as the program,
 // so that both see the same spell of the machine; several programs (a build before a change and
 // one after) are measured in the same rounds.
@@ -22,11 +23,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
 
-constexpr int moves = 2000, step = 4, runs = 7, paintRuns = 2, widestPen = 30;
+constexpr int moves = 2000, step = 4, paintRuns = 2, widestPen = 30;
 const char* const interval = "0.002"; // seconds between moves
 
 using LB = LayoutBuilder;
@@ -109,6 +113,28 @@ double cpuMs(qint64 pid)
     return total;
 }
 
+// The process serving an X display of this machine, known from its socket (0: none found). Its work
+// is part of a window's cost: how the window sends its pixels moves CPU time between the two.
+qint64 serverPid(const QString& display)
+{
+    const QByteArray path =
+        "/tmp/.X11-unix/X" + display.section(':', -1).section('.', 0, 0).toLatin1();
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= qsizetype(sizeof address.sun_path))
+        return 0;
+    std::copy(path.begin(), path.end(), address.sun_path);
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool found = fd >= 0 &&
+                       ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                       ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return found ? peer.pid : 0;
+}
+
 // The CPU time once the process has used less than 0.2 ms in 50 ms: done with what it was sent.
 double settledCpuMs(qint64 pid)
 {
@@ -135,7 +161,7 @@ int canvasPaints(QFile& log)
 }
 
 struct Run {
-    double cpuPerThousand, paintsPerSecond;
+    double programPerThousand, serverPerThousand, paintsPerSecond;
     int changed;
 };
 
@@ -146,6 +172,7 @@ public:
     Session(const QString& program, int width, const QList<QPoint>& path, bool logPaints,
             const QString& display = {})
         : display(display)
+        , server(serverPid(display.isEmpty() ? qEnvironmentVariable("DISPLAY") : display))
     {
         log.open();
         app.setStandardErrorFile(log.fileName());
@@ -176,13 +203,15 @@ public:
         app.waitForFinished();
     }
 
-    // Waits for the window to be done with what it was sent before.
+    // Waits for the window, then its X server, to be done with what they were sent before.
     void settle()
     {
-        cpuBefore = settledCpuMs(app.processId());
+        settledCpuMs(app.processId());
         if (display.isEmpty())
             before = screenshot();
         paintsBefore = canvasPaints(log);
+        serverBefore = settledCpuMs(server);
+        cpuBefore = cpuMs(app.processId());
     }
 
     void start()
@@ -196,7 +225,9 @@ public:
     {
         dragging.waitForFinished(-1);
         const double seconds = clock.nsecsElapsed() / 1e9;
-        return {(settledCpuMs(app.processId()) - cpuBefore) * 1000 / moves,
+        const double program = settledCpuMs(app.processId()) - cpuBefore;
+        const double drawn = settledCpuMs(server) - serverBefore;
+        return {program * 1000 / moves, drawn * 1000 / moves,
                 (canvasPaints(log) - paintsBefore) / seconds,
                 display.isEmpty() ? changedPixels(before, screenshot()) : 0};
     }
@@ -213,11 +244,12 @@ private:
     }
 
     QString display;
+    qint64 server;
     QTemporaryFile log;
     QProcess app, dragging;
     QString window;
     QStringList drag;
-    double cpuBefore = 0;
+    double cpuBefore = 0, serverBefore = 0;
     QImage before;
     int paintsBefore = 0;
     QElapsedTimer clock;
@@ -251,11 +283,23 @@ double median(QList<double> values)
     return values[values.size() / 2];
 }
 
+// CPU ms per 1,000 moves of each round.
+struct Cpu {
+    QList<double> program{}, server{}, both{};
+    void add(const Run& run)
+    {
+        program << run.programPerThousand;
+        server << run.serverPerThousand;
+        both << run.programPerThousand + run.serverPerThousand;
+    }
+};
+
 // A program drawing at a pen width, and the bare window dragged beside it.
 struct Window {
     QString program;
     int width;
-    QList<double> cpu{}, bareCpu{}, ratio{}, paints{};
+    Cpu cpu{}, bare{};
+    QList<double> ratio{}, paints{};
     QStringList changed{};
 };
 
@@ -265,10 +309,18 @@ int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     QStringList programs = app.arguments().mid(1);
+    int runs = 7; // more on a busy machine, whose spells the medians then ride out better
+    if (!programs.isEmpty() && programs.first().startsWith("--rounds="))
+        runs = std::max(1, programs.takeFirst().section('=', 1).toInt());
     if (programs.isEmpty())
         programs << "build/nubika";
     const QString bare = QCoreApplication::applicationDirPath() + "/nubika_barewindow";
     const SecondDisplay second;
+    if (!serverPid(qEnvironmentVariable("DISPLAY")) || !serverPid(second.name)) {
+        std::fprintf(stderr, "No X server found on %s or %s\n", qgetenv("DISPLAY").constData(),
+                     qPrintable(second.name));
+        return 1;
+    }
     const QList<QPoint> path = dragPath();
     QList<Window> windows;
     for (const QString& program : programs)
@@ -285,10 +337,9 @@ int main(int argc, char* argv[])
             drawing.start();
             beside.start();
             const Run run = drawing.finish();
-            const double bareRun = beside.finish().cpuPerThousand;
-            w.cpu << run.cpuPerThousand;
-            w.bareCpu << bareRun;
-            w.ratio << run.cpuPerThousand / bareRun;
+            w.cpu.add(run);
+            w.bare.add(beside.finish());
+            w.ratio << w.cpu.both.last() / w.bare.both.last();
             w.changed << QString::number(run.changed);
         }
     for (Window& w : windows)
@@ -299,19 +350,27 @@ int main(int argc, char* argv[])
             w.paints << drawing.finish().paintsPerSecond;
         }
 
+    qsizetype nameWidth = 20;
+    for (const Window& w : windows)
+        nameWidth = std::max(nameWidth, w.program.size() + 9);
     std::printf("%d moves of %d px, %s s apart; medians of %d rounds, each window dragged at the "
-                "same time as a bare one; then %d runs counting repaints\n",
+                "same time as a bare one on another X server; then %d runs counting repaints\n"
+                "CPU ms per 1,000 moves of the window, its X server and both; x bare: both against "
+                "the bare window's both\n\n",
                 moves, step, interval, runs, paintRuns);
-    std::printf("%-26s %9s %9s %7s %11s %11s  %-14s %9s\n", "window", "CPU ms/", "bare", "x bare",
-                "(lowest-", "repaints/s", "changed px", "reference");
-    std::printf("%-26s %9s %9s %7s %11s\n", "", "1000 mv", "beside", "", "highest)");
+    const int n = int(nameWidth);
+    std::printf("%-*s %8s %8s %8s %6s %11s %10s  %-14s %9s\n", n, "window", "program", "X server",
+                "both", "x bare", "(lowest-", "repaints/s", "changed px", "reference");
+    std::printf("%-*s %8s %8s %8s %6s %11s\n", n, "", "", "", "", "", "highest)");
     for (Window& w : windows) {
         w.changed.removeDuplicates(); // one number when every run drew the same
         const auto [low, high] = std::minmax_element(w.ratio.begin(), w.ratio.end());
         const QString name = QStringLiteral("%1 width %2").arg(w.program).arg(w.width);
-        std::printf("%-26s %9.1f %9.1f %7.2f %5.2f-%5.2f %11.1f  %-14s %9d\n", qPrintable(name),
-                    median(w.cpu), median(w.bareCpu), median(w.ratio), *low, *high,
-                    median(w.paints), qPrintable(w.changed.join(' ')),
-                    referencePixels(path, w.width));
+        std::printf("%-*s %8.1f %8.1f %8.1f %6.2f %5.2f-%5.2f %10.1f  %-14s %9d\n", n,
+                    qPrintable(name), median(w.cpu.program), median(w.cpu.server),
+                    median(w.cpu.both), median(w.ratio), *low, *high, median(w.paints),
+                    qPrintable(w.changed.join(' ')), referencePixels(path, w.width));
+        std::printf("%-*s %8.1f %8.1f %8.1f\n", n, "  bare window beside", median(w.bare.program),
+                    median(w.bare.server), median(w.bare.both));
     }
 }
