@@ -165,8 +165,6 @@ private slots:
         row("2004-12-03T15:04:05.005", "2004年12月03日 (金曜日) 3:04:05(PM)", 1000);
         row("2004-12-04T00:00:07.600", "2004年12月04日 (土曜日) 12:00:07(AM)", 405);
         row("2004-12-05T12:30:00.999", "2004年12月05日 (日曜日) 12:30:00(PM)", 6);
-        row("2004-12-06T23:59:59.000", "2004年12月06日 (月曜日) 11:59:59(PM)", 1005);
-        row("2004-12-07T11:00:00.000", "2004年12月07日 (火曜日) 11:00:00(AM)", 1005);
         row("2005-01-05T01:02:03.000", "2005年01月05日 (水曜日) 1:02:03(AM)", 1005);
     }
     void clockTexts()
@@ -177,16 +175,10 @@ private slots:
         QTEST(ClockFormat::msUntilNextTick(t.time()), "nextTick");
     }
 
-    void palette_data()
-    {
-        QTest::addColumn<int>("number");
-        for (int n = 0; n < 16; ++n)
-            QTest::addRow("%d", n) << n;
-    }
     void palette()
     {
-        QFETCH(int, number);
-        QCOMPARE(QBColor(number), QColor::fromRgb(qbColours[number]));
+        for (int number = 0; number < 16; ++number)
+            QCOMPARE(QBColor(number), QColor::fromRgb(qbColours[number]));
     }
 
     void startsWithListsFocusClockAndHelp()
