@@ -13,6 +13,8 @@
 
 namespace {
 
+// The Windows build under Wine (tests/windows/run-under-wine), or the Linux one.
+const bool wine = qEnvironmentVariableIsSet("NUBIKA_WINE");
 const QString title = QString::fromUtf8(ApplicationRecord::title);
 const QString aboutTitle = title + "のﾊﾞｰｼﾞｮﾝ情報";
 const QSize clientSize = LayoutBuilder::toPixels(0, 0, form1Width, form1Height).size();
@@ -68,6 +70,16 @@ private slots:
 
     void drawClearEnd()
     {
+        // Japanese glyphs, each its own, in the caption of the width box: no blanks, no boxes.
+        const QImage caption =
+            XSession::shot(main).copy(place(form1Layout, &Form1Controls::lblsenn));
+        QList<QImage> glyphs;
+        for (int i = 0; i < 4; ++i)
+            glyphs << caption.copy(i * 12, 0, 12, caption.height());
+        QImage blank = glyphs[0];
+        blank.fill(caption.pixel(0, caption.height() - 1));
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(glyphs[i] != glyphs[(i + 1) % 4] && glyphs[i] != blank);
         QCOMPARE(XSession::client(main).size(), clientSize);
         const QRectF work = QGuiApplication::primaryScreen()->availableGeometry();
         const auto off = [&] { return QRectF(XSession::frame(main)).center() - work.center(); };
@@ -98,6 +110,22 @@ private slots:
             stroke(path, true);
             QTRY_VERIFY(drawn(path));
             XSession::click(main, place(form1Layout, &Form1Controls::cmdclr));
+        }
+    }
+
+    // A width of 0 at a press and a colour of 16 at a move are refused, and the box shows 1.
+    void refusedEntries()
+    {
+        for (auto [box, keys] : {std::pair{&Form1Controls::cbosenn, "ctrl+a 0"},
+                                 {&Form1Controls::cboIro, "ctrl+a 1 6"}}) {
+            const QRect at = place(form1Layout, box);
+            const QImage showing1 = XSession::shot(main).copy(at);
+            XSession::click(main, at.adjusted(0, 0, -24, 0));
+            XSession::xdotool(("key " + QString(keys)).split(' '));
+            XSession::move(main, {{300, 300}}, box == &Form1Controls::cbosenn ? "click" : "");
+            QVERIFY(session->messageBox(main));
+            XSession::click(main, place(form1Layout, &Form1Controls::cmdclr)); // the focus away
+            QTRY_COMPARE(XSession::shot(main).copy(at), showing1);
         }
     }
 

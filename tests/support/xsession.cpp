@@ -68,5 +68,5 @@ void XSession::move(const QString& window, const QList<QPoint>& path, const QStr
     QStringList args;
     for (const QPoint p : path)
         args += step.arg(p.x()).arg(p.y()).split(' ');
-    xdotool(args << button << "1");
+    xdotool(button.isEmpty() ? args : args << button << "1");
 }

@@ -17,7 +17,8 @@ struct XSession {
     static QRect client(const QString& window); // on the screen, without the frame
     static QRect frame(const QString& window);  // with the window manager's frame
     static QImage shot(const QString& window);  // the client area as the screen shows it
-    // Through the points, paced so that the X server delivers each move; then mousedown/up, click.
+    // Through the points, paced so that the X server delivers each move; then mousedown/up, click
+    // or no button.
     static void move(const QString& window, const QList<QPoint>& path, const QString& button);
     static void click(const QString& window, QRect r) { move(window, {r.center()}, "click"); }
 
