@@ -29,6 +29,14 @@ QStringList XSession::windows(const QString& title)
 QString XSession::window(const QString& title)
 {
     QString found;
+    // Under Wine the window manager turns down the program's own requests for the focus, which
+    // Windows grants: the window gets it as from a user's click.
+    if (qEnvironmentVariableIsSet("NUBIKA_WINE")) {
+        const auto seen = [&] { return !(found = windows(title).value(0)).isEmpty(); };
+        return QTest::qWaitFor(seen, 20000) && !xdotool({"windowactivate", "--sync", found}).size()
+                   ? found
+                   : QString();
+    }
     const auto seen = [&] { return windows(title).contains(found = focused()); };
     return QTest::qWaitFor(seen, 20000) ? found : QString();
 }
