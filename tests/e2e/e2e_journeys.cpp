@@ -3,9 +3,11 @@
 #include "main_window/qbcolor.h"
 #include "record/applicationrecord.h"
 #include "support/xsession.h"
+#include "widgets/japanesefont.h"
 
 #include <QBitmap>
 #include <QDir>
+#include <QLabel>
 #include <QScreen>
 #include <QTest>
 #include <QtMath>
@@ -50,6 +52,34 @@ class EndToEnd : public QObject {
             canvas.lineTo(p * LayoutBuilder::twipsPerPixel, pen);
         return XSession::shot(main).createMaskFromColor(QBColor(1).rgb()) ==
                canvas.image().createMaskFromColor(QBColor(1).rgb());
+    }
+
+    // The About dialog's version label as a label of that text shows it, in a window of its own:
+    // the Windows build's under Wine, this test's here.
+    bool showsVersion(const QString& about)
+    {
+        const QString text = "ﾊﾞｰｼﾞｮﾝ " NUBIKA_VERSION;
+        const QRect at = place(frmAboutLayout, &frmAboutControls::lblVersion);
+        QLabel label(text);
+        QFont font = JapaneseFont::withFace("MS UI Gothic");
+        font.setPixelSize(12);
+        label.setFont(font);
+        label.setAlignment(Qt::AlignTop);
+        label.setWordWrap(true);
+        label.setFixedSize(at.size());
+        label.setWindowTitle("probe");
+        QProcess probe;
+        const QString size = QString("%1 %2").arg(at.width()).arg(at.height());
+        wine ? probe.start("sh", XSession::probe(("label " + size).split(' ') << text))
+             : label.show();
+        const auto same = [&] {
+            const QString shown =
+                XSession::xdotool({"search", "--onlyvisible", "--name", "^probe$"});
+            return !shown.isEmpty() && XSession::shot(shown) == XSession::shot(about).copy(at);
+        };
+        const bool seen = QTest::qWaitFor(same, 20000);
+        probe.kill(), probe.waitForFinished();
+        return seen;
     }
 
     // Moves on once the press has passed the window manager (which holds back moves after it),
@@ -102,7 +132,7 @@ private slots:
         const QImage time = XSession::shot(main).copy(place(form1Layout, &Form1Controls::lbltime));
         QTRY_VERIFY(XSession::shot(main).copy(place(form1Layout, &Form1Controls::lbltime)) != time);
         XSession::click(main, place(form1Layout, &Form1Controls::lblhelp));
-        QVERIFY(session->messageBox(main));
+        QVERIFY(session->messageBox(main, "半角文字数字で線の太さと線の色を入力します"));
         XSession::click(main, place(form1Layout, &Form1Controls::cmdclr));
         QTRY_VERIFY(drawn(line, Qt::white));
         XSession::click(main, place(form1Layout, &Form1Controls::cmdend));
@@ -129,14 +159,15 @@ private slots:
     // A width of 0 at a press and a colour of 16 at a move are refused, and the box shows 1.
     void refusedEntries()
     {
-        for (auto [box, keys] : {std::pair{&Form1Controls::cbosenn, "ctrl+a 0"},
-                                 {&Form1Controls::cboIro, "ctrl+a 1 6"}}) {
+        for (auto [box, keys, message] :
+             {std::tuple{&Form1Controls::cbosenn, "ctrl+a 0", "線の太さNoが0です"},
+              {&Form1Controls::cboIro, "ctrl+a 1 6", "色の種類Noは15までです"}}) {
             const QRect at = place(form1Layout, box);
             const QImage showing1 = XSession::shot(main).copy(at);
             XSession::click(main, at.adjusted(0, 0, -24, 0));
             XSession::xdotool(("key " + QString(keys)).split(' '));
             XSession::move(main, {{300, 300}}, box == &Form1Controls::cbosenn ? "click" : "");
-            QVERIFY(session->messageBox(main));
+            QVERIFY(session->messageBox(main, message));
             XSession::click(main, place(form1Layout, &Form1Controls::cmdclr)); // the focus away
             QTRY_COMPARE(XSession::shot(main).copy(at), showing1);
         }
@@ -227,9 +258,10 @@ private slots:
             XSession::click(main, place(form1Layout, &Form1Controls::lblver));
             const QString about = session->window(aboutTitle);
             QTRY_COMPARE(XSession::client(about), aboutPlace);
+            QVERIFY(!tool.isEmpty() || showsVersion(about));
             XSession::click(about, place(frmAboutLayout, &frmAboutControls::cmdSysInfo));
             if (tool.isEmpty())
-                QVERIFY(session->messageBox(main));
+                QVERIFY(session->messageBox(main, "現時点ではｼｽﾃﾑ情報を使用できません"));
             else { // the tool gets no setting the program made for itself
                 QFile ran(marker + ".ran");
                 QTRY_VERIFY(ran.exists());

@@ -1,5 +1,6 @@
 #include "support/xsession.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -30,9 +31,12 @@ QString XSession::window(const QString& title)
 {
     QString found;
     // Under Wine the window manager turns down the program's own requests for the focus, which
-    // Windows grants: the window gets it as from a user's click.
+    // Windows grants: once in Windows' foreground, the window gets it as from a user's click.
     if (qEnvironmentVariableIsSet("NUBIKA_WINE")) {
-        const auto seen = [&] { return !(found = windows(title).value(0)).isEmpty(); };
+        const auto seen = [&] {
+            return run("sh", probe({"foreground"})) == title &&
+                   !(found = windows(title).value(0)).isEmpty();
+        };
         return QTest::qWaitFor(seen, 20000) && !xdotool({"windowactivate", "--sync", found}).size()
                    ? found
                    : QString();
@@ -41,12 +45,20 @@ QString XSession::window(const QString& title)
     return QTest::qWaitFor(seen, 20000) ? found : QString();
 }
 
-bool XSession::messageBox(const QString& over)
+bool XSession::messageBox(const QString& over, const QString& text)
 {
     const QString title = xdotool({"getwindowname", over});
     QString box;
     const auto up = [&] { return (box = focused()) != over && windows(title).contains(box); };
-    const bool shown = QTest::qWaitFor(up, 20000);
+    bool shown = QTest::qWaitFor(up, 20000);
+    if (shown && qEnvironmentVariableIsSet("NUBIKA_WINE") && !text.isEmpty()) {
+        QGuiApplication::clipboard()->clear();
+        xdotool({"key", "ctrl+c"});
+        const auto copied = [&] {
+            return QGuiApplication::clipboard()->text().remove('\r').contains('\n' + text + '\n');
+        };
+        shown = QTest::qWaitFor(copied, 20000);
+    }
     xdotool({"key", "Return"});
     return shown && QTest::qWaitFor([&] { return !windows(title).contains(box); }, 20000);
 }

@@ -9,11 +9,19 @@ struct XSession {
     ~XSession() { program.kill(), program.waitForFinished(); }
     QStringList windows(const QString& title); // its visible windows of exactly this title
     QString window(const QString& title);      // waits until one has the focus (20 s at most)
-    bool messageBox(const QString& over);      // waits for a box over it; closes it with Enter
+    // Waits for a box over it, with the text under Wine (where Windows' Ctrl+C copies a box);
+    // closes it with Enter.
+    bool messageBox(const QString& over, const QString& text = {});
 
     static QString run(const QString& program, const QStringList& args); // what it printed
     static QString xdotool(const QStringList& args) { return run("xdotool", args); }
     static QString focused() { return xdotool({"getwindowfocus"}); }
+    // Under Wine, a Windows program beside the program (tests/windows/probe.cpp): for sh.
+    static QStringList probe(const QStringList& args)
+    {
+        return QStringList{"-c", R"(LC_ALL=ja_JP.UTF-8 exec wine "$NUBIKA_WINE_PROBE" "$@")", "-"} +
+               args;
+    }
     static QRect client(const QString& window); // on the screen, without the frame
     static QRect frame(const QString& window);  // with the window manager's frame
     static QImage shot(const QString& window);  // the client area as the screen shows it
