@@ -73,8 +73,7 @@ private slots:
         const auto install = [&](const QString& path, QFile::Permissions run) {
             QFile file(path);
             QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
-            file.write("#!/bin/sh\nuntil [ -e \"$0.go\" ] || [ $((i += 1)) -gt 300 ]; do\n"
-                       "/bin/sleep .1; done; >\"$0.ran\"\n"); // gives up after 30 s
+            file.write("#!/bin/sh\n>\"$0.ran\"\n");
             file.setPermissions(QFile::ReadOwner | run);
         };
         const QString tools = dir.filePath("a b; $(false) `x` >y"), tool = tools + "/kinfocenter";
@@ -92,34 +91,29 @@ private slots:
         const auto programs = NativeServices::programStarter();
         QVERIFY(!programs->start(dir.filePath("plain/kinfocenter").toStdString()));
         QVERIFY(programs->start(tool.toStdString() + '\0' + "/bin/false"));
-        QVERIFY(!QFile::exists(tool + ".ran")); // not waited for
-        QVERIFY(QFile(tool + ".go").open(QIODevice::WriteOnly));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(tool + ".ran"), 20000);
     }
 
+    // OK has the focus, then the picture and System Information; Enter presses the focused
+    // button, Escape closes.
     void dialog()
     {
         registry.keys[L::toolPathKey][L::toolPathValue] = FakeRegistry::text("/bin/tool");
-        for (int tabs : {0, 1, 2, 3})
-            for (int key : {Qt::Key_Escape, Qt::Key_Return}) {
-                QPointer<frmAbout> dialog = new frmAbout(launcher);
-                dialog->show();
-                QVERIFY(QTest::qWaitForWindowActive(dialog));
-                const frmAboutControls& ui = dialog->controls();
-                QCOMPARE(dialog->windowTitle(), "ヌビカのﾊﾞｰｼﾞｮﾝ情報");
-                QCOMPARE(ui.lblVersion->text(), "ﾊﾞｰｼﾞｮﾝ " NUBIKA_VERSION);
-                QCOMPARE(ui.lblTitle->text(), "ヌビカ");
-                for (int tab = 0; tab < tabs; ++tab)
-                    QTest::keyClick(dialog->windowHandle(), Qt::Key_Tab);
-                const auto focus = QWidgetList{ui.cmdOK, ui.picIcon, ui.cmdSysInfo, ui.cmdOK}[tabs];
-                QCOMPARE(QApplication::focusWidget(), focus);
-                const bool startsTool = key == Qt::Key_Return && focus == ui.cmdSysInfo; // else OK
-                QTest::keyClick(dialog->windowHandle(), Qt::Key(key));
-                QTRY_COMPARE(dialog.isNull(), !startsTool);
-                QCOMPARE(starter.started.size(), startsTool ? 1u : 0u);
-                starter.started.clear();
-                delete dialog;
-            }
+        QPointer<frmAbout> dialog = new frmAbout(launcher);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        const frmAboutControls& ui = dialog->controls();
+        QCOMPARE(ui.lblTitle->text() + ui.lblVersion->text(), "ヌビカﾊﾞｰｼﾞｮﾝ " NUBIKA_VERSION);
+        for (QWidget* focus : QWidgetList{ui.cmdOK, ui.picIcon, ui.cmdSysInfo}) {
+            QCOMPARE(QApplication::focusWidget(), focus);
+            QTest::keyClick(dialog->windowHandle(), Qt::Key_Tab);
+        }
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_Backtab);
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+        QCOMPARE(starter.started, Texts{"/bin/tool"});
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_Tab);
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+        QTRY_VERIFY(dialog.isNull());
     }
 };
 

@@ -26,9 +26,6 @@ private slots:
         click(app.mainWindow(), app.mainWindow().controls().cmdprint);
         QCOMPARE(QApplication::topLevelWidgets().size(), windows + 1); // the one print dialog
         print1& dialog = app.printDialog();
-        QStringList seen;
-        connect(&dialog, &print1::printMainWindowRequested, this, [&] { seen << "print"; });
-        connect(&dialog, &print1::mainWindowRequested, this, [&] { seen << "main"; });
         QTest::keyClick(dialog.windowHandle(), Qt::Key_Escape); // nothing
         QTest::keyClick(dialog.windowHandle(), Qt::Key_Return); // OK has the focus at open
 
@@ -48,8 +45,7 @@ private slots:
             QTest::mouseClick(fresh.windowHandle(), Qt::LeftButton, {}, {100, 100}); // a dot
         }
         click(dialog, dialog.controls().cmdok);
-        QCOMPARE(lastClosed.count(), 0); // the program ran on with the dialog
-        QCOMPARE(seen, QStringList({"print", "main", "main", "print", "main", "print", "main"}));
+        QCOMPARE(lastClosed.count(), 0);    // the program ran on with the dialog
         QCOMPARE(printer.pages.size(), 3u); // a page per OK, of the main window as it stands
         QCOMPARE(printer.pages[2].pixelColor(100, 100), QBColor(1));
 

@@ -5,23 +5,21 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <utility>
 
 // A registry held in a map: values planted per test, a failure status planted per key, every
 // open and close counted.
-class FakeRegistry final : public RegistryService {
-public:
+struct FakeRegistry final : RegistryService {
     struct Value {
         std::uint32_t type;
         std::string bytes;
     };
-    // The string with its terminating zero, as the registry stores it.
-    static Value text(const std::string& s) { return {typeSz, s + '\0'}; }
-
+    static Value text(const std::string& s) { return {typeSz, s + '\0'}; } // as stored
     std::map<std::string, std::map<std::string, Value>> keys; // key path -> value name -> value
     std::map<std::string, Status> openFails, queryFails;      // key path -> status
     std::uint32_t access = 0;                                 // the rights last asked for
-    int opened = 0;
-    int closed = 0; // handles that were open
+    int opened = 0, closed = 0;                               // closed: of the open handles
+    std::map<Key, std::string> handles;
 
     Status RegOpenKeyExA(Key root, const char* subKey, std::uint32_t, std::uint32_t samDesired,
                          Key* result) override
@@ -32,35 +30,28 @@ public:
             return fileNotFound;
         if (openFails.contains(subKey))
             return openFails[subKey];
-        handles[++opened] = subKey;
-        *result = opened;
+        handles[*result = ++opened] = subKey;
         return success;
     }
     Status RegQueryValueExA(Key key, const char* name, std::uint32_t*, std::uint32_t* type,
                             unsigned char* data, std::uint32_t* length) override
     {
         const std::string& path = handles.at(key);
-        if (const auto fails = queryFails.find(path); fails != queryFails.end())
-            return fails->second;
-        const auto found = keys[path].find(name);
-        if (found == keys[path].end())
+        if (queryFails.contains(path))
+            return queryFails[path];
+        if (!keys[path].contains(name))
             return fileNotFound;
-        const Value& value = found->second;
+        const Value& value = keys[path][name];
+        const auto room = std::exchange(*length, static_cast<std::uint32_t>(value.bytes.size()));
         *type = value.type;
-        const auto size = static_cast<std::uint32_t>(value.bytes.size());
-        const std::uint32_t room = *length;
-        *length = size;
-        if (size > room)
+        if (*length > room)
             return moreData;
-        std::memcpy(data, value.bytes.data(), size);
+        std::memcpy(data, value.bytes.data(), *length);
         return success;
     }
     Status RegCloseKey(Key key) override
     {
-        closed += handles.erase(key) ? 1 : 0;
+        closed += int(handles.erase(key));
         return success;
     }
-
-private:
-    std::map<Key, std::string> handles;
 };
