@@ -1,13 +1,10 @@
-// The About dialog, the System Information launcher, and the registry and starter of Linux.
+// The About dialog and the System Information launcher.
 #include "about/frmabout.h"
 #include "about/sysinfolauncher.h"
-#include "platform/nativeservices.h"
 #include "support/fakeregistry.h"
 #include "support/fakes.h"
 
 #include <QPointer>
-#include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
 
 using L = SysInfoLauncher;
@@ -64,34 +61,6 @@ private slots:
                  std::vector<QString>(started.isEmpty() || !starts, L::unavailableMessage));
         QCOMPARE(std::pair(registry.opened, registry.closed), std::pair(opened, opened));
         QCOMPARE(registry.access & 0x26, 0u); // no right to set values, create keys or links
-    }
-
-    void searchPathTool()
-    {
-        const auto restore = qScopeGuard([path = qgetenv("PATH")] { qputenv("PATH", path); });
-        QTemporaryDir dir;
-        const auto install = [&](const QString& path, QFile::Permissions run) {
-            QFile file(path);
-            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
-            file.write("#!/bin/sh\n>\"$0.ran\"\n");
-            file.setPermissions(QFile::ReadOwner | run);
-        };
-        const QString tools = dir.filePath("a b; $(false) `x` >y"), tool = tools + "/kinfocenter";
-        install(dir.filePath("plain/kinfocenter"), {}); // no program
-        install(tools + "/hardinfo", QFile::ExeOwner);
-        qputenv("PATH", QFile::encodeName(QDir::current().relativeFilePath(tools)));
-        const auto searchPath = L::systemRegistry();
-        L launcher(*searchPath, files, starter, messages);
-        launcher.StartSysInfo(); // a relative folder does not count
-        qputenv("PATH", QFile::encodeName(dir.filePath("plain:") + tools));
-        launcher.StartSysInfo();
-        install(tool, QFile::ExeOwner);
-        launcher.StartSysInfo(); // installed after the registry was made
-        QCOMPARE(starter.started, (Texts{(tools + "/hardinfo").toStdString(), tool.toStdString()}));
-        const auto programs = NativeServices::programStarter();
-        QVERIFY(!programs->start(dir.filePath("plain/kinfocenter").toStdString()));
-        QVERIFY(programs->start(tool.toStdString() + '\0' + "/bin/false"));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(tool + ".ran"), 20000);
     }
 
     // OK has the focus, then the picture and System Information; Enter presses the focused

@@ -223,14 +223,25 @@ private slots:
 
     void aboutAndSystemInformation()
     {
-        for (const QString tool : {"", "kinfocenter"}) { // no tool, or this one
-            QTemporaryDir bin;                           // the program's whole search path
+        for (const QString tool : {"", "kinfocenter"}) { // none that may start, or this one
+            QTemporaryDir bin, elsewhere;
             // On Windows the registry names the tool; a Unix program stands in for it there.
             const QString marker = wine ? bin.filePath("ツール 情報/msinfo32") : bin.filePath(tool);
             const QString script = "mkdir -p \"$(dirname '%1')\" && printf '#!/bin/sh\\n"
                                    "/usr/bin/env >\"$0.env\"; /bin/mv \"$0.env\" \"$0.ran\"\\n' "
-                                   ">'%1' && chmod 700 '%1'";
-            QVERIFY(tool.isEmpty() || !QProcess::execute("sh", {"-c", script.arg(marker)}));
+                                   ">'%1' && chmod %2 '%1'";
+            const auto install = [&](const QString& file, const char* mode) {
+                return QProcess::execute("sh", {"-c", script.arg(file, mode)}) == 0;
+            };
+            QVERIFY(tool.isEmpty() || install(marker, "700"));
+            QString path = wine ? qEnvironmentVariable("PATH") : bin.path();
+            // Before bin here, a tool in a folder named relatively, and one that may not run.
+            if (!wine) {
+                QVERIFY(install(elsewhere.filePath("run/kinfocenter"), "700"));
+                QVERIFY(install(elsewhere.filePath("not/kinfocenter"), "600"));
+                path.prepend(QDir::current().relativeFilePath(elsewhere.filePath("run")) + ':' +
+                             elsewhere.filePath("not") + ':');
+            }
             const QString key = R"(HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO)";
             if (wine && tool.isEmpty())
                 QProcess::execute("wine", {"reg", "delete", key, "/f"});
@@ -238,7 +249,6 @@ private slots:
                 QCOMPARE(QProcess::execute("wine", {"reg", "add", key, "/v", "PATH", "/d",
                                                     "Z:" + QDir::toNativeSeparators(marker), "/f"}),
                          0);
-            const QString path = wine ? qEnvironmentVariable("PATH") : bin.path();
             QVERIFY(!(main = session.emplace(path).window(title)).isEmpty());
             XSession::click(main, place(form1Layout, &Form1Controls::lblver));
             const QString about = session->window(aboutTitle);
@@ -252,7 +262,7 @@ private slots:
                 QTRY_VERIFY(ran.exists());
                 QVERIFY(ran.open(QIODevice::ReadOnly));
                 const QByteArray env = '\n' + ran.readAll();
-                QVERIFY(wine || env.contains("\nPATH=" + QFile::encodeName(bin.path()) + '\n'));
+                QVERIFY(wine || env.contains("\nPATH=" + QFile::encodeName(path) + '\n'));
                 QCOMPARE(env.contains("\nQT_XCB_NO_MITSHM="),
                          qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"));
             }
