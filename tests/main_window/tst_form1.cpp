@@ -6,11 +6,9 @@
 
 #include <QElapsedTimer>
 #include <QPaintEvent>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
-#if __has_include(<sys/resource.h>)
-#include <sys/resource.h>
-#endif
 
 namespace {
 
@@ -50,16 +48,12 @@ const QStringList usage = {
     "プリンタからフォーム全体が印刷されます",
 };
 
-// The most memory this process has held, in kilobytes, or 0 where that cannot be read.
+// The most memory this process has held, in kilobytes, or 0 where the system does not say.
 long peakKilobytes()
 {
-#if __has_include(<sys/resource.h>)
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-#else
-    return 0;
-#endif
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    return QRegularExpression(R"(VmHWM:\s*(\d+))").match(status.readAll()).captured(1).toLong();
 }
 
 QPointF twips(QPointF pixels)

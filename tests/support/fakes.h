@@ -37,12 +37,7 @@ struct FixedClock final : ClockService {
 
 struct FakeFiles final : FileExistsService {
     std::set<std::string> present;
-    std::vector<std::string> tested;
-    bool exists(const std::string& path) override
-    {
-        tested.push_back(path);
-        return present.contains(path);
-    }
+    bool exists(const std::string& path) override { return present.contains(path); }
 };
 
 struct FakeStarter final : ProgramStartService {
