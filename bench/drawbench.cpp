@@ -10,6 +10,7 @@
 #include "main_window/canvas.h"
 #include "main_window/form1layout.h"
 #include "main_window/qbcolor.h"
+#include "widgets/twips.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -95,9 +96,9 @@ int referencePixels(const QList<QPoint>& points, int width)
     canvas.ensureSize(client.size(), 1);
     canvas.setPenWidth(width);
     const QImage blank = canvas.image().copy();
-    canvas.dot(points.first() * LB::twipsPerPixel, colour);
+    canvas.dot(points.first() * Twips::perPixel, colour);
     for (const QPoint& p : points.mid(1))
-        canvas.lineTo(p * LB::twipsPerPixel, colour);
+        canvas.lineTo(p * Twips::perPixel, colour);
     return changedPixels(blank, canvas.image());
 }
 

@@ -17,11 +17,7 @@ int main(int argc, char* argv[])
     // Every pointer sample becomes a segment: merged motion would cut the corners of a quick
     // stroke. Set after the application is made, since the X11 back end turns it on then.
     QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
-    // The windows were laid out for a Japanese desktop's 12-pixel UI font; the usual Linux
-    // default is larger and cuts off captions.
-    QFont font = JapaneseFont::withFace(QStringLiteral("MS UI Gothic"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    QApplication::setFont(JapaneseFont::desktop());
     Application nubika;
     nubika.start();
     return qt.exec();

@@ -12,3 +12,10 @@ QFont JapaneseFont::withFace(const QString& face)
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
+
+QFont JapaneseFont::desktop()
+{
+    QFont font = withFace(QStringLiteral("MS UI Gothic"));
+    font.setPixelSize(12);
+    return font;
+}

@@ -7,4 +7,7 @@
 class JapaneseFont {
 public:
     static QFont withFace(const QString& face);
+    // The windows' own font: they were laid out for a Japanese desktop's 12-pixel UI font; the
+    // usual Linux default is larger and cuts off captions.
+    static QFont desktop();
 };

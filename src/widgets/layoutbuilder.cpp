@@ -66,8 +66,8 @@ private:
 
 QRect LayoutBuilder::toPixels(int left, int top, int width, int height)
 {
-    return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
-            height / twipsPerPixel};
+    return {left / Twips::perPixel, top / Twips::perPixel, width / Twips::perPixel,
+            height / Twips::perPixel};
 }
 
 void LayoutBuilder::prepare(QPushButton& button, const QString& text, Qt::Alignment)

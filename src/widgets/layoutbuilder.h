@@ -31,8 +31,6 @@ template <typename Controls, std::size_t N> using LayoutTable = std::array<Contr
 // the focus and no control passes mouse presses on to the window beneath it.
 class LayoutBuilder {
 public:
-    static constexpr int twipsPerPixel = Twips::perPixel;
-
     static QRect toPixels(int left, int top, int width, int height);
     template <typename Controls> static QRect toPixels(const ControlRow<Controls>& row)
     {

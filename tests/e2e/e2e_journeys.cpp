@@ -3,6 +3,7 @@
 #include "main_window/qbcolor.h"
 #include "record/applicationrecord.h"
 #include "support/xsession.h"
+#include "widgets/twips.h"
 
 #include <QBitmap>
 #include <QDir>
@@ -45,9 +46,9 @@ class EndToEnd : public QObject {
     {
         Canvas canvas(Qt::white);
         canvas.ensureSize(clientSize, 1);
-        canvas.dot(path.first() * LayoutBuilder::twipsPerPixel, pen);
+        canvas.dot(path.first() * Twips::perPixel, pen);
         for (const QPoint p : path)
-            canvas.lineTo(p * LayoutBuilder::twipsPerPixel, pen);
+            canvas.lineTo(p * Twips::perPixel, pen);
         return XSession::shot(main).createMaskFromColor(QBColor(1).rgb()) ==
                canvas.image().createMaskFromColor(QBColor(1).rgb());
     }

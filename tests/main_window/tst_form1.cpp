@@ -3,6 +3,7 @@
 #include "main_window/qbcolor.h"
 #include "soak.h"
 #include "support/fakes.h"
+#include "widgets/twips.h"
 
 #include <QElapsedTimer>
 #include <QPaintEvent>
@@ -58,7 +59,7 @@ long peakKilobytes()
 
 QPointF twips(QPointF pixels)
 {
-    return pixels * LayoutBuilder::twipsPerPixel;
+    return pixels * Twips::perPixel;
 }
 
 struct PaintLog : QObject {

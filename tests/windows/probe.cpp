@@ -18,10 +18,8 @@ int main(int argc, char* argv[])
         std::puts(QString::fromWCharArray(title).toUtf8().constData());
         return 0;
     }
-    QFont font = JapaneseFont::withFace(QStringLiteral("MS UI Gothic"));
-    font.setPixelSize(12);
     QLabel label(args.value(4));
-    label.setFont(font);
+    label.setFont(JapaneseFont::desktop());
     label.setAlignment(Qt::AlignTop);
     label.setWordWrap(true);
     label.setFixedSize(args.value(2).toInt(), args.value(3).toInt());
