@@ -218,6 +218,11 @@ private slots:
         const QRect window = QRegion(QBitmap::fromImage(page.createHeuristicMask())).boundingRect();
         const qreal scale = window.width() / qreal(clientSize.width());
         QVERIFY(qAbs(window.height() - clientSize.height() * scale) < 3);
+        // Landscape, centred, and as large as the printer's margins (a few pixels here) allow.
+        const QMargins m(window.left(), window.top(), page.width() - 1 - window.right(),
+                         page.height() - 1 - window.bottom());
+        QVERIFY(page.width() > page.height() && qMin(m.left(), m.top()) < 16);
+        QVERIFY(qAbs(m.left() - m.right()) < 3 && qAbs(m.top() - m.bottom()) < 3);
         const QColor stroke = page.pixelColor(window.topLeft() + QPoint(300, 240) * scale);
         QVERIFY(stroke.blue() > 100 && qMax(stroke.red(), stroke.green()) < 32); // colour 1
     }
