@@ -20,6 +20,8 @@ constexpr auto WN = "Error!!\r\n線の太さNoが数字ではありません\r\n
 constexpr auto CH = "Error!!\r\n色の種類Noは15までです\r\n初期値として1が選択されました";
 constexpr auto CL = "Error!!\r\n色の種類Noは0からです\r\n初期値として1が選択されました";
 constexpr auto CN = "Error!!\r\n色の種類Noが数字ではありません\r\n初期値として1が選択されました";
+// Width, its message, colour, its message at a press, and at a move with the pen up.
+using Reading = std::tuple<int, QString, int, QString, QString>;
 // Boxes typed, colour typed after the press, messages pen up and in all, boxes, dot, line.
 using Entry = std::tuple<QString, QString, QString, QStringList, QStringList, QString, int, int>;
 
@@ -103,69 +105,55 @@ private slots:
     }
     void cleanup() { release({1, 1}), delete form; }
 
+    // Each text as the width, the colour at a press and the colour at a move with the pen up.
     void readings_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<QString>("widthError");
-        QTest::addColumn<int>("colour");
-        QTest::addColumn<QString>("colourError");
-        QTest::addColumn<QString>("hoverError"); // with the pen up
-        const auto row = [](const char* text, int width, const char* widthError, int colour,
-                            const char* colourError, const char* hoverError) {
-            QTest::newRow(text) << QString(text) << width << QString(widthError) << colour
-                                << QString(colourError) << QString(hoverError);
-        };
-        row("0", 1, W0, 0, "", "");
-        row("0.0", 1, W0, 0, "", "");
-        row(" 0 ", 1, W0, 0, "", "");
-        row("1e-400", 1, W0, 0, "", "");
-        row("0.3", 1, WS, 0, "", "");
-        row("-1", 1, WS, 1, CL, "");
-        row("-0.6", 1, WS, 1, CL, "");
-        row("1", 1, "", 1, "", "");
-        row("2.5", 2, "", 2, "", "");
-        row("3.5", 4, "", 4, "", "");
-        row("15", 15, "", 15, "", "");
-        row("15.5", 16, "", 1, CH, "");
-        row("16", 16, "", 1, CH, CH);
-        row("32767", 32767, "", 1, CH, CH);
-        row("32767.5", 1, WL, 1, CH, CH);
-        row("32768", 1, WL, 1, CH, CH);
-        row("1e400", 1, WL, 1, CH, CH);
-        row("３", 1, WN, 1, CN, CN);
-        row("inf", 1, WN, 1, CN, CN);
-        row("", 1, WN, 1, CN, CN);
+        QTest::addColumn<Reading>("expected");
+        QTest::newRow("0") << Reading{1, W0, 0, "", ""};
+        QTest::newRow("0.0") << Reading{1, W0, 0, "", ""};
+        QTest::newRow(" 0 ") << Reading{1, W0, 0, "", ""};
+        QTest::newRow("1e-400") << Reading{1, W0, 0, "", ""};
+        QTest::newRow("0.3") << Reading{1, WS, 0, "", ""};
+        QTest::newRow("-1") << Reading{1, WS, 1, CL, ""};
+        QTest::newRow("-0.6") << Reading{1, WS, 1, CL, ""};
+        QTest::newRow("1") << Reading{1, "", 1, "", ""};
+        QTest::newRow("2.5") << Reading{2, "", 2, "", ""};
+        QTest::newRow("3.5") << Reading{4, "", 4, "", ""};
+        QTest::newRow("15") << Reading{15, "", 15, "", ""};
+        QTest::newRow("15.5") << Reading{16, "", 1, CH, ""};
+        QTest::newRow("16") << Reading{16, "", 1, CH, CH};
+        QTest::newRow("32767") << Reading{32767, "", 1, CH, CH};
+        QTest::newRow("32767.5") << Reading{1, WL, 1, CH, CH};
+        QTest::newRow("32768") << Reading{1, WL, 1, CH, CH};
+        QTest::newRow("1e400") << Reading{1, WL, 1, CH, CH};
+        QTest::newRow("３") << Reading{1, WN, 1, CN, CN};
+        QTest::newRow("inf") << Reading{1, WN, 1, CN, CN};
+        QTest::newRow("") << Reading{1, WN, 1, CN, CN};
     }
     void readings()
     {
-        QFETCH(QString, text);
+        const QString text = QString::fromUtf8(QTest::currentDataTag());
         const Pen::Choice width = Pen::width(text), colour = Pen::colour(text);
-        QTEST(width.value, "width");
-        QTEST(QString::fromStdString(width.error), "widthError");
-        QTEST(colour.value, "colour");
-        QTEST(QString::fromStdString(colour.error), "colourError");
-        QTEST(QString::fromStdString(Pen::hoverColour(text).error), "hoverError");
+        const auto error = [](const Pen::Choice& c) { return QString::fromStdString(c.error); };
+        QTEST(Reading(width.value, error(width), colour.value, error(colour),
+                      error(Pen::hoverColour(text))),
+              "expected");
     }
 
+    // The time (the data tag), as shown, and the milliseconds to the next whole second.
     void clockTexts_data()
     {
-        QTest::addColumn<QString>("at");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("nextTick"); // ms
-        const auto row = [](const char* at, const char* text, int nextTick) {
-            QTest::newRow(at) << QString(at) << QString(text) << nextTick;
-        };
-        row("2004-12-02T03:32:33.000", "2004年12月02日 (木曜日) 3:32:33(AM)", 1005);
-        row("2004-12-03T15:04:05.005", "2004年12月03日 (金曜日) 3:04:05(PM)", 1000);
-        row("2004-12-04T00:00:07.600", "2004年12月04日 (土曜日) 12:00:07(AM)", 405);
-        row("2004-12-05T12:30:00.999", "2004年12月05日 (日曜日) 12:30:00(PM)", 6);
-        row("2005-01-05T01:02:03.000", "2005年01月05日 (水曜日) 1:02:03(AM)", 1005);
+        QTest::addColumn<int>("nextTick");
+        QTest::newRow("2004-12-02T03:32:33.000") << "2004年12月02日 (木曜日) 3:32:33(AM)" << 1005;
+        QTest::newRow("2004-12-03T15:04:05.005") << "2004年12月03日 (金曜日) 3:04:05(PM)" << 1000;
+        QTest::newRow("2004-12-04T00:00:07.600") << "2004年12月04日 (土曜日) 12:00:07(AM)" << 405;
+        QTest::newRow("2004-12-05T12:30:00.999") << "2004年12月05日 (日曜日) 12:30:00(PM)" << 6;
+        QTest::newRow("2005-01-05T01:02:03.000") << "2005年01月05日 (水曜日) 1:02:03(AM)" << 1005;
     }
     void clockTexts()
     {
-        QFETCH(QString, at);
-        const QDateTime t = QDateTime::fromString(at, Qt::ISODateWithMs);
+        const QDateTime t = QDateTime::fromString(QTest::currentDataTag(), Qt::ISODateWithMs);
         QTEST(ClockFormat::date(t.date()) + ' ' + ClockFormat::time(t.time()), "text");
         QTEST(ClockFormat::msUntilNextTick(t.time()), "nextTick");
     }
@@ -209,11 +197,13 @@ private slots:
         ui().cbosenn->setEditText("9");          // for the next press
         move({200, 100});
         move({200, 200});
-        release({200, 200});
+        move({201, 201}); // a step of a pixel counts too
+        release({201, 201});
         move({300, 200}); // up again
         press({300, 100});
         move({300, 150});
-        for (QPoint p : {QPoint(150, 100), QPoint(200, 150), QPoint(300, 125), QPoint(304, 125)})
+        for (QPoint p : {QPoint(150, 100), QPoint(200, 150), QPoint(201, 201), QPoint(300, 125),
+                         QPoint(304, 125)})
             QCOMPARE(pixel(p), QBColor(4));
         for (QPoint p : {QPoint(150, 102), QPoint(250, 200), QPoint(250, 150), QPoint(225, 300)})
             QCOMPARE(pixel(p), paper);
