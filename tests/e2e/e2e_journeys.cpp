@@ -218,42 +218,41 @@ private slots:
 
     void aboutAndSystemInformation()
     {
-        for (const QString tool : {"", "kinfocenter"}) { // none that may start, or this one
-            QTemporaryDir bin, elsewhere;
+        for (const bool present : {false, true}) { // the tool, or none that may start
+            const QTemporaryDir dir;
             // On Windows the registry names the tool; a Unix program stands in for it there.
-            const QString marker = wine ? bin.filePath("ツール 情報/msinfo32") : bin.filePath(tool);
-            const QString script = "mkdir -p \"$(dirname '%1')\" && printf '#!/bin/sh\\n"
-                                   "/usr/bin/env >\"$0.env\"; /bin/mv \"$0.env\" \"$0.ran\"\\n' "
-                                   ">'%1' && chmod %2 '%1'";
-            const auto install = [&](const QString& file, const char* mode) {
-                return QProcess::execute("sh", {"-c", script.arg(file, mode)}) == 0;
+            const QString tool = dir.filePath(wine ? "ツール 情報/msinfo32" : "bin/kinfocenter");
+            // A stand-in that writes out the environment it was started with (not on its PATH).
+            const auto install = [](const QString& file, const char* mode) {
+                const char* script =
+                    R"x(mkdir -p "$(dirname "$0")" && printf '#!/bin/sh\n/usr/bin/env )x"
+                    R"x(>"$0.env"; /bin/mv "$0.env" "$0.ran"\n' >"$0" && chmod $1 "$0")x";
+                return QProcess::execute("sh", {"-c", script, file, mode}) == 0;
             };
-            QVERIFY(tool.isEmpty() || install(marker, "700"));
-            QString path = wine ? qEnvironmentVariable("PATH") : bin.path();
-            // Before bin here, a tool in a folder named relatively, and one that may not run.
-            if (!wine) {
-                QVERIFY(install(elsewhere.filePath("run/kinfocenter"), "700"));
-                QVERIFY(install(elsewhere.filePath("not/kinfocenter"), "600"));
-                path.prepend(QDir::current().relativeFilePath(elsewhere.filePath("run")) + ':' +
-                             elsewhere.filePath("not") + ':');
-            }
+            QVERIFY(!present || install(tool, "700"));
+            // Before it, a tool in a folder named relatively, and one that may not run.
+            const QString path = wine ? qEnvironmentVariable("PATH")
+                                      : QDir::current().relativeFilePath(dir.filePath("run")) +
+                                            ':' + dir.filePath("not") + ':' + dir.filePath("bin");
+            QVERIFY(wine || (install(dir.filePath("run/kinfocenter"), "700") &&
+                             install(dir.filePath("not/kinfocenter"), "600")));
             const QString key = R"(HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO)";
-            if (wine && tool.isEmpty())
-                QProcess::execute("wine", {"reg", "delete", key, "/f"});
-            else if (wine)
+            if (wine && present)
                 QCOMPARE(QProcess::execute("wine", {"reg", "add", key, "/v", "PATH", "/d",
-                                                    "Z:" + QDir::toNativeSeparators(marker), "/f"}),
+                                                    "Z:" + QDir::toNativeSeparators(tool), "/f"}),
                          0);
+            else if (wine) // none there the first time
+                QProcess::execute("wine", {"reg", "delete", key, "/f"});
             QVERIFY(!(main = session.emplace(path).window(title)).isEmpty());
             XSession::click(main, place(form1Layout, &Form1Controls::lblver));
             const QString about = session->window(aboutTitle);
             QTRY_COMPARE(XSession::client(about), aboutPlace);
-            QVERIFY(!wine || !tool.isEmpty() || showsVersion(about));
+            QVERIFY(!wine || present || showsVersion(about));
             XSession::click(about, place(frmAboutLayout, &frmAboutControls::cmdSysInfo));
-            if (tool.isEmpty())
+            if (!present)
                 QVERIFY(session->messageBox(main, "現時点ではｼｽﾃﾑ情報を使用できません"));
             else { // the tool gets no setting the program made for itself
-                QFile ran(marker + ".ran");
+                QFile ran(tool + ".ran");
                 QTRY_VERIFY(ran.exists());
                 QVERIFY(ran.open(QIODevice::ReadOnly));
                 const QByteArray env = '\n' + ran.readAll();
