@@ -59,9 +59,9 @@ class EndToEnd : public QObject {
     {
         const QRect at = place(frmAboutLayout, &frmAboutControls::lblVersion);
         QProcess probe;
-        probe.start("sh",
-                    XSession::probe({"label", QString::number(at.width()),
-                                     QString::number(at.height()), "ﾊﾞｰｼﾞｮﾝ " NUBIKA_VERSION}));
+        probe.start("wine", {qEnvironmentVariable("NUBIKA_WINE_PROBE"), "label",
+                             QString::number(at.width()), QString::number(at.height()),
+                             "ﾊﾞｰｼﾞｮﾝ " NUBIKA_VERSION});
         const auto same = [&] {
             const QString shown =
                 XSession::xdotool({"search", "--onlyvisible", "--name", "^probe$"});

@@ -17,7 +17,7 @@ QString XSession::run(const QString& program, const QStringList& args)
 XSession::XSession(const QString& path)
 {
     program.setEnvironment(QProcess::systemEnvironment() << "PATH=" + path);
-    program.start(qEnvironmentVariable("NUBIKA_EXE"), {});
+    program.startCommand(qEnvironmentVariable("NUBIKA_EXE"));
 }
 
 QStringList XSession::windows(const QString& title)
@@ -34,7 +34,8 @@ QString XSession::window(const QString& title)
     // Windows grants: once in Windows' foreground, the window gets it as from a user's click.
     if (qEnvironmentVariableIsSet("NUBIKA_WINE")) {
         const auto seen = [&] {
-            return run("sh", probe({"foreground"})) == title &&
+            return run("wine", {qEnvironmentVariable("NUBIKA_WINE_PROBE"), "foreground"}) ==
+                       title &&
                    !(found = windows(title).value(0)).isEmpty();
         };
         return QTest::qWaitFor(seen, 20000) && !xdotool({"windowactivate", "--sync", found}).size()

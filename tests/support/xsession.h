@@ -3,7 +3,8 @@
 #include <QImage>
 #include <QProcess>
 
-// The built program (NUBIKA_EXE) on the test's X server, driven with xdotool as a person would.
+// The built program (the command line NUBIKA_EXE) on the test's X server, driven with xdotool as a
+// person would.
 struct XSession {
     explicit XSession(const QString& path = qEnvironmentVariable("PATH")); // its search path
     ~XSession() { program.kill(), program.waitForFinished(); }
@@ -16,12 +17,6 @@ struct XSession {
     static QString run(const QString& program, const QStringList& args); // what it printed
     static QString xdotool(const QStringList& args) { return run("xdotool", args); }
     static QString focused() { return xdotool({"getwindowfocus"}); }
-    // Under Wine, a Windows program beside the program (tests/windows/probe.cpp): for sh.
-    static QStringList probe(const QStringList& args)
-    {
-        return QStringList{"-c", R"(LC_ALL=ja_JP.UTF-8 exec wine "$NUBIKA_WINE_PROBE" "$@")", "-"} +
-               args;
-    }
     static QRect client(const QString& window); // on the screen, without the frame
     static QRect frame(const QString& window);  // with the window manager's frame
     static QImage shot(const QString& window);  // the client area as the screen shows it
