@@ -93,7 +93,7 @@ private slots:
     void init() { QVERIFY(!(main = session.emplace().window(title)).isEmpty()); }
     void cleanup() { session.reset(); }
 
-    void drawClearEnd()
+    void drawRefuseClearEnd()
     {
         // Japanese glyphs, each its own, in the caption of the width box: no blanks, no boxes.
         const auto japanese = [&] {
@@ -129,15 +129,7 @@ private slots:
         QTRY_VERIFY(XSession::shot(main).copy(place(form1Layout, &Form1Controls::lbltime)) != time);
         XSession::click(main, place(form1Layout, &Form1Controls::lblhelp));
         QVERIFY(session->messageBox(main, "半角文字数字で線の太さと線の色を入力します"));
-        XSession::click(main, place(form1Layout, &Form1Controls::cmdclr));
-        QTRY_VERIFY(drawn(line, Qt::white));
-        XSession::click(main, place(form1Layout, &Form1Controls::cmdend));
-        QVERIFY(session->program.waitForFinished(5000) && session->program.exitCode() == 0);
-    }
-
-    // A width of 0 at a press and a colour of 16 at a move are refused, and the box shows 1.
-    void refusedEntries()
-    {
+        // A width of 0 at a press and a colour of 16 at a move are refused, and the box shows 1.
         for (auto [box, keys, message] :
              {std::tuple{&Form1Controls::cbosenn, "ctrl+a 0", "線の太さNoが0です"},
               {&Form1Controls::cboIro, "ctrl+a 1 6", "色の種類Noは15までです"}}) {
@@ -150,6 +142,9 @@ private slots:
             XSession::click(main, place(form1Layout, &Form1Controls::cmdclr)); // the focus away
             QTRY_COMPARE(XSession::shot(main).copy(at), showing1);
         }
+        QTRY_VERIFY(drawn(line, Qt::white)); // by Clear, clicked last
+        XSession::click(main, place(form1Layout, &Form1Controls::cmdend));
+        QVERIFY(session->program.waitForFinished(5000) && session->program.exitCode() == 0);
     }
 
     void print_data()
