@@ -67,7 +67,7 @@ private slots:
     // button, Escape closes.
     void dialog()
     {
-        registry.keys[L::toolPathKey][L::toolPathValue] = FakeRegistry::text("/bin/tool");
+        registry.keys[L::toolPathKey][L::toolPathValue] = {1, "/bin/tool"};
         QPointer<frmAbout> dialog = new frmAbout(launcher);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog));

@@ -14,7 +14,6 @@ struct FakeRegistry final : RegistryService {
         std::uint32_t type;
         std::string bytes;
     };
-    static Value text(const std::string& s) { return {typeSz, s + '\0'}; } // as stored
     std::map<std::string, std::map<std::string, Value>> keys; // key path -> value name -> value
     std::map<std::string, Status> openFails, queryFails;      // key path -> status
     std::uint32_t access = 0;                                 // the rights last asked for
