@@ -26,8 +26,6 @@ private slots:
         click(app.mainWindow(), app.mainWindow().controls().cmdprint);
         QCOMPARE(QApplication::topLevelWidgets().size(), windows + 1); // the one print dialog
         print1& dialog = app.printDialog();
-        QTest::keyClick(dialog.windowHandle(), Qt::Key_Escape); // nothing
-        QTest::keyClick(dialog.windowHandle(), Qt::Key_Return); // OK has the focus at open
 
         // Closed with the print dialog open, the main window comes back afresh at Cancel and OK.
         QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
@@ -46,8 +44,8 @@ private slots:
         }
         click(dialog, dialog.controls().cmdok);
         QCOMPARE(lastClosed.count(), 0);    // the program ran on with the dialog
-        QCOMPARE(printer.pages.size(), 3u); // a page per OK, of the main window as it stands
-        QCOMPARE(printer.pages[2].pixelColor(100, 100), QBColor(1));
+        QCOMPARE(printer.pages.size(), 2u); // a page per OK, of the main window as it stands
+        QCOMPARE(printer.pages[1].pixelColor(100, 100), QBColor(1));
 
         // The version label opens the one About dialog when a press on it is released on it;
         // End stops the program, closing nothing.

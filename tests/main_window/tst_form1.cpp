@@ -217,7 +217,6 @@ private slots:
     {
         QTest::addColumn<Entry>("e");
         QTest::newRow("width 0") << Entry{"0", "4", "4", {}, {W0}, "1 4", 4, 4};
-        QTest::newRow("colour 16") << Entry{"1", "16", "1", {CH}, {CH}, "1 1", 1, 1};
         QTest::newRow("colour -1 pressed") << Entry{"1", "-1", "1", {}, {CL}, "1 1", 1, 1};
         QTest::newRow("colour -1 moved") << Entry{"1", "4", "-1", {}, {CL}, "1 1", 4, 1};
         QTest::newRow("colour at the move") << Entry{"1", "1", "15", {}, {}, "1 15", 1, 15};
