@@ -7,8 +7,7 @@
 #include <string>
 #include <utility>
 
-// A registry held in a map: values planted per test, a failure status planted per key, every
-// open and close counted.
+// A registry in maps: values and failures planted per key, every open and close counted.
 struct FakeRegistry final : RegistryService {
     struct Value {
         std::uint32_t type;

@@ -32,17 +32,15 @@ QString XSession::window(const QString& title)
     QString found;
     // Under Wine the window manager turns down the program's own requests for the focus, which
     // Windows grants: once in Windows' foreground, the window gets it as from a user's click.
-    if (qEnvironmentVariableIsSet("NUBIKA_WINE")) {
-        const auto seen = [&] {
-            return run("wine", {qEnvironmentVariable("NUBIKA_WINE_PROBE"), "foreground"}) ==
-                       title &&
-                   !(found = windows(title).value(0)).isEmpty();
-        };
-        return QTest::qWaitFor(seen, 20000) && !xdotool({"windowactivate", "--sync", found}).size()
-                   ? found
-                   : QString();
-    }
-    const auto seen = [&] { return windows(title).contains(found = focused()); };
+    const auto seen = [&] {
+        if (!qEnvironmentVariableIsSet("NUBIKA_WINE"))
+            return windows(title).contains(found = focused());
+        if (run("wine", {qEnvironmentVariable("NUBIKA_WINE_PROBE")}) != title ||
+            (found = windows(title).value(0)).isEmpty())
+            return false;
+        xdotool({"windowactivate", "--sync", found});
+        return true;
+    };
     return QTest::qWaitFor(seen, 20000) ? found : QString();
 }
 

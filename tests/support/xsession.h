@@ -10,8 +10,7 @@ struct XSession {
     ~XSession() { program.kill(), program.waitForFinished(); }
     QStringList windows(const QString& title); // its visible windows of exactly this title
     QString window(const QString& title);      // waits until one has the focus (20 s at most)
-    // Waits for a box over it, with the text under Wine (where Windows' Ctrl+C copies a box);
-    // closes it with Enter.
+    // Waits for a box over it (with the text, under Wine), and closes it with Enter.
     bool messageBox(const QString& over, const QString& text = {});
 
     static QString run(const QString& program, const QStringList& args); // what it printed
@@ -20,8 +19,7 @@ struct XSession {
     static QRect client(const QString& window); // on the screen, without the frame
     static QRect frame(const QString& window);  // with the window manager's frame
     static QImage shot(const QString& window);  // the client area as the screen shows it
-    // Through the points, paced so that the X server delivers each move; then mousedown/up, click
-    // or no button.
+    // Through the points, each move delivered; then mousedown, mouseup, click or no button.
     static void move(const QString& window, const QList<QPoint>& path, const QString& button);
     static void click(const QString& window, QRect r) { move(window, {r.center()}, "click"); }
 
