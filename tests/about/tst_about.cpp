@@ -64,7 +64,7 @@ private slots:
     }
 
     // OK has the focus, then the picture and System Information; Enter presses the focused
-    // button, Escape closes.
+    // button.
     void dialog()
     {
         registry.keys[L::toolPathKey][L::toolPathValue] = {1, "/bin/tool"};

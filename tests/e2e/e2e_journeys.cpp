@@ -14,8 +14,8 @@
 
 namespace {
 
-// The Windows build under Wine (tests/windows/run-under-wine), or the Linux one.
-const bool wine = qEnvironmentVariableIsSet("NUBIKA_WINE");
+// The Windows build under Wine, with its probe (tests/windows/run-under-wine), or the Linux one.
+const bool wine = qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE");
 const QString title = QString::fromUtf8(ApplicationRecord::title);
 const QString aboutTitle = title + "のﾊﾞｰｼﾞｮﾝ情報";
 const QSize clientSize = LayoutBuilder::toPixels(0, 0, form1Width, form1Height).size();

@@ -33,7 +33,7 @@ QString XSession::window(const QString& title)
     // Under Wine the window manager turns down the program's own requests for the focus, which
     // Windows grants: once in Windows' foreground, the window gets it as from a user's click.
     const auto seen = [&] {
-        if (!qEnvironmentVariableIsSet("NUBIKA_WINE"))
+        if (!qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE"))
             return windows(title).contains(found = focused());
         if (run("wine", {qEnvironmentVariable("NUBIKA_WINE_PROBE")}) != title ||
             (found = windows(title).value(0)).isEmpty())
@@ -50,7 +50,7 @@ bool XSession::messageBox(const QString& over, const QString& text)
     QString box;
     const auto up = [&] { return (box = focused()) != over && windows(title).contains(box); };
     bool shown = QTest::qWaitFor(up, 20000);
-    if (shown && qEnvironmentVariableIsSet("NUBIKA_WINE") && !text.isEmpty()) {
+    if (shown && qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE") && !text.isEmpty()) {
         QGuiApplication::clipboard()->clear();
         xdotool({"key", "ctrl+c"});
         const auto copied = [&] {
