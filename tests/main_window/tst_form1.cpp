@@ -96,14 +96,22 @@ class Form1Test : public QObject {
 private slots:
     void init()
     {
+        if (QList<QByteArray>{"readings", "clockTexts", "palette"}.contains(
+                QTest::currentTestFunction()))
+            return; // these need no window
         clock.at = QDateTime(QDate(2004, 12, 2), QTime(15, 4, 5));
         messages.shown.clear();
         form = new Form1(messages, clock);
+        QCOMPARE(ui().lbldate->text() + ui().lbltime->text(), ""); // until the first tick
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form));
         paper = pixel({300, 300});
     }
-    void cleanup() { release({1, 1}), delete form; }
+    void cleanup()
+    {
+        if (form)
+            release({1, 1}), delete std::exchange(form, nullptr);
+    }
 
     // Each text as the width, the colour at a press and the colour at a move with the pen up.
     void readings_data()
@@ -179,7 +187,6 @@ private slots:
             QVERIFY(next->hasFocus());
             QTest::keyClick(window(), Qt::Key_Tab);
         }
-        QCOMPARE(ui().lbldate->text() + ui().lbltime->text(), ""); // until the first tick
         QTRY_COMPARE(ui().lbldate->text() + ' ' + ui().lbltime->text(),
                      "2004年12月02日 (木曜日) 3:04:05(PM)");
         QTest::mouseClick(window(), Qt::LeftButton, {}, ui().lblhelp->geometry().center());
@@ -311,7 +318,7 @@ private slots:
     void soakKeepsMemoryBounded()
     {
         [[maybe_unused]] const Soak::Figures figures = Soak::run(*form, 100000);
-        QVERIFY(messages.shown.empty() && !form->penDown());
+        QVERIFY(messages.shown.empty());
 #if defined(Q_OS_LINUX) && !defined(__SANITIZE_ADDRESS__) // ASan holds freed memory back
         QVERIFY(figures.residentStart > 0);
         QVERIFY(figures.residentEnd - figures.residentStart <= figures.canvasBytes);
