@@ -1,12 +1,12 @@
 // The built program under a window manager, printing on a private CUPS server (with-cups).
 #include "app/application.h"
-#include "main_window/qbcolor.h"
 #include "record/applicationrecord.h"
 #include "support/xsession.h"
 #include "widgets/twips.h"
 
 #include <QBitmap>
 #include <QDir>
+#include <QPainter>
 #include <QScreen>
 #include <QTest>
 #include <QtMath>
@@ -17,6 +17,7 @@ namespace {
 // The Windows build under Wine, with its probe (tests/windows/run-under-wine), or the Linux one.
 const bool wine = qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE");
 const QString title = QString::fromUtf8(ApplicationRecord::title);
+const QColor blue(0, 0, 128); // colour 1
 const QString aboutTitle = title + "のﾊﾞｰｼﾞｮﾝ情報";
 const QSize clientSize = LayoutBuilder::toPixels(0, 0, form1Width, form1Height).size();
 const QRect aboutPlace =
@@ -39,16 +40,18 @@ class EndToEnd : public QObject {
         return LayoutBuilder::toPixels(LayoutBuilder::row(t, m));
     }
 
-    // Colour 1 just where the program's own canvas shows it, drawn with the same path and pen.
-    bool drawn(const QList<QPoint>& path, QColor pen = QBColor(1))
+    // Colour 1 just where Qt's painter puts a dot and lines through the path with a round pen.
+    bool drawn(const QList<QPoint>& path, int width = 1, QColor colour = blue)
     {
-        Canvas canvas(Qt::white);
-        canvas.ensureSize(clientSize, 1);
-        canvas.dot(path.first() * Twips::perPixel, pen);
-        for (const QPoint p : path)
-            canvas.lineTo(p * Twips::perPixel, pen);
-        return XSession::shot(main).createMaskFromColor(QBColor(1).rgb()) ==
-               canvas.image().createMaskFromColor(QBColor(1).rgb());
+        QImage pen(clientSize, QImage::Format_RGB32);
+        pen.fill(Qt::white);
+        QPainter painter(&pen);
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPoint(QPointF(path.first()));
+        for (qsizetype i = 1; i < path.size(); ++i)
+            painter.drawLine(QPointF(path[i - 1]), QPointF(path[i]));
+        return XSession::shot(main).createMaskFromColor(blue.rgb()) ==
+               pen.createMaskFromColor(blue.rgb());
     }
 
     // Moves on once the press has passed the window manager (which holds back moves after it),
@@ -57,11 +60,11 @@ class EndToEnd : public QObject {
     {
         const auto signal = [&](int s) { wine ? 0 : ::kill(session->program.processId(), s); };
         XSession::move(main, path.mid(0, 1), "mousedown");
-        QTRY_COMPARE(XSession::shot(main).pixelColor(path[0]), QBColor(1));
+        QTRY_COMPARE(XSession::shot(main).pixelColor(path[0]), blue);
         // Windows merges the moves waiting in a program's queue: there, one at a time, as drawn.
         for (qsizetype i = 1; wine && i < path.size() - 1; ++i) {
             XSession::move(main, {path[i]}, "");
-            QTRY_COMPARE(XSession::shot(main).pixelColor(path[i]), QBColor(1));
+            QTRY_COMPARE(XSession::shot(main).pixelColor(path[i]), blue);
         }
         signal(SIGSTOP);
         XSession::move(main, path.mid(wine ? path.size() - 1 : 1), "mouseup");
@@ -121,7 +124,7 @@ private slots:
             XSession::click(main, place(form1Layout, &Form1Controls::cmdclr)); // the focus away
             QTRY_COMPARE(XSession::shot(main).copy(at), showing1);
         }
-        QTRY_VERIFY(drawn(line, Qt::white)); // by Clear, clicked last
+        QTRY_VERIFY(drawn(line, 1, Qt::white)); // by Clear, clicked last
         XSession::click(main, place(form1Layout, &Form1Controls::cmdend));
         QVERIFY(session->program.waitForFinished(5000) && session->program.exitCode() == 0);
     }
@@ -154,6 +157,10 @@ private slots:
         XSession::click(main, place(form1Layout, &Form1Controls::cbosenn).adjusted(0, 0, -24, 0));
         XSession::xdotool({"key", "ctrl+a", "9"}); // into the width box
         stroke({{150, 150}, {450, 330}});
+        // Round ends: past the end within half the width, but not at the corner of a square one.
+        QTRY_VERIFY(drawn({{150, 150}, {450, 330}}, 9));
+        const QImage end = XSession::shot(main);
+        QVERIFY(end.pixelColor(452, 331) == blue && end.pixelColor(451, 335) != blue);
         QString dialog;
         for (const QString& step : steps) {
             if (step == "print") {
