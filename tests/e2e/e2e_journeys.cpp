@@ -136,7 +136,7 @@ private slots:
         for (const auto& [name, steps, pdfs] :
              {std::tuple{"Enter at once", "Return", 1},
               {"OK twice", "Return;print;Return", 2},
-              {"Cancel", "alt+c", 0},
+              {"Cancel", "alt+c;print;alt+p", 1},
               {"Esc leaves it open", "Escape;Return", 1},
               {"server stopped", "with-cups stop;Return;box;with-cups start;print;Return", 1},
               {"no printers", "lpadmin -x PDF;Return;box;with-cups add-queue;print;Return", 1},
@@ -164,6 +164,8 @@ private slots:
         QString dialog;
         for (const QString& step : steps) {
             if (step == "print") {
+                // In front, so that the keys that follow go to the dialog.
+                QCOMPARE(session->window(title), main);
                 XSession::click(main, place(form1Layout, &Form1Controls::cmdprint));
                 dialog = session->window("印刷確認"); // still open at the end, checked below
             } else if (step == "box")
@@ -194,6 +196,20 @@ private slots:
         QVERIFY(qAbs(m.left() - m.right()) < 3 && qAbs(m.top() - m.bottom()) < 3);
         const QColor stroke = page.pixelColor(window.topLeft() + QPoint(300, 240) * scale);
         QVERIFY(stroke.blue() > 100 && qMax(stroke.red(), stroke.green()) < 32); // colour 1
+        // The whole window: some dark text in the place of each control.
+        for (const auto& row : form1Layout) {
+            if (!*row.text)
+                continue; // the date and the time, blank until the first tick
+            const QRect at = LayoutBuilder::toPixels(row);
+            const QImage shown = page.copy(
+                QRectF(window.topLeft() + QPointF(at.topLeft()) * scale, QSizeF(at.size()) * scale)
+                    .toRect());
+            bool text = false;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    text |= qGray(shown.pixel(x, y)) < 64;
+            QVERIFY2(text, row.text);
+        }
     }
 
     void aboutAndSystemInformation()
