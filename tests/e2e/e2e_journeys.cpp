@@ -7,6 +7,7 @@
 #include <QBitmap>
 #include <QDir>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 #include <QtMath>
@@ -212,54 +213,57 @@ private slots:
         }
     }
 
+    // The tool is looked up at each click: none at the first, one installed meanwhile at the next.
     void aboutAndSystemInformation()
     {
-        for (const bool present : {false, true}) { // the tool, or none that may start
-            const QTemporaryDir dir;
-            // On Windows the registry names the tool; a Unix program stands in for it there.
-            const QString tool = dir.filePath(wine ? "ツール 情報/msinfo32" : "bin/kinfocenter");
-            // A stand-in that writes out the environment it was started with (not on its PATH).
-            const auto install = [](const QString& file, const char* mode) {
-                const char* script =
-                    R"x(mkdir -p "$(dirname "$0")" && printf '#!/bin/sh\n/usr/bin/env )x"
-                    R"x(>"$0.env"; /bin/mv "$0.env" "$0.ran"\n' >"$0" && chmod $1 "$0")x";
-                return QProcess::execute("sh", {"-c", script, file, mode}) == 0;
-            };
-            QVERIFY(!present || install(tool, "700"));
-            // Before it, a tool in a folder named relatively, and one that may not run.
-            const QString path = wine ? qEnvironmentVariable("PATH")
-                                      : QDir::current().relativeFilePath(dir.filePath("run")) +
-                                            ':' + dir.filePath("not") + ':' + dir.filePath("bin");
-            QVERIFY(wine || (install(dir.filePath("run/kinfocenter"), "700") &&
-                             install(dir.filePath("not/kinfocenter"), "600")));
-            const QString key = R"(HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO)";
-            if (wine && present)
-                QCOMPARE(QProcess::execute("wine", {"reg", "add", key, "/v", "PATH", "/d",
-                                                    "Z:" + QDir::toNativeSeparators(tool), "/f"}),
-                         0);
-            else if (wine) // none there the first time
-                QProcess::execute("wine", {"reg", "delete", key, "/f"});
-            QVERIFY(!(main = session.emplace(path).window(title)).isEmpty());
-            XSession::click(main, place(form1Layout, &Form1Controls::lblver));
-            const QString about = session->window(aboutTitle);
-            QTRY_COMPARE(XSession::client(about), aboutPlace);
-            XSession::click(about, place(frmAboutLayout, &frmAboutControls::cmdSysInfo));
-            if (!present)
-                QVERIFY(session->messageBox(main, "現時点ではｼｽﾃﾑ情報を使用できません"));
-            else { // the tool gets no setting the program made for itself
-                QFile ran(tool + ".ran");
-                QTRY_VERIFY(ran.exists());
-                QVERIFY(ran.open(QIODevice::ReadOnly));
-                const QByteArray env = '\n' + ran.readAll();
-                QVERIFY(wine || env.contains("\nPATH=" + QFile::encodeName(path) + '\n'));
-                QCOMPARE(env.contains("\nQT_XCB_NO_MITSHM="),
-                         qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"));
-            }
-            QCOMPARE(session->window(aboutTitle), about);
-            XSession::xdotool({"key", "Escape"});
-            QTRY_VERIFY(session->windows(aboutTitle).isEmpty());
-            QCOMPARE(session->program.state(), QProcess::Running);
-        }
+        const QTemporaryDir dir;
+        const auto back = qScopeGuard([at = QDir::currentPath()] { QDir::setCurrent(at); });
+        QVERIFY(QDir::setCurrent(dir.path())); // where the program starts
+        // On Windows the registry names the tool; a Unix program stands in for it there.
+        const QString tool = dir.filePath(wine ? "ツール 情報/msinfo32" : "bin/kinfocenter");
+        // A stand-in that writes out the environment it was started with (not on its PATH).
+        const auto install = [](const QString& file, const char* mode) {
+            const char* script =
+                R"x(mkdir -p "$(dirname "$0")" && printf '#!/bin/sh\n/usr/bin/env )x"
+                R"x(>"$0.env"; /bin/mv "$0.env" "$0.ran"\n' >"$0" && chmod $1 "$0")x";
+            return QProcess::execute("sh", {"-c", script, file, mode}) == 0;
+        };
+        // Before it, tools in a folder named relatively, in the current one (the empty entry),
+        // and one that may not run.
+        const QString path = wine ? qEnvironmentVariable("PATH")
+                                  : "run::" + dir.filePath("not") + ':' + dir.filePath("bin");
+        QVERIFY(wine || (install(dir.filePath("run/kinfocenter"), "700") &&
+                         install(dir.filePath("kinfocenter"), "700") &&
+                         install(dir.filePath("not/kinfocenter"), "600")));
+        const QString key = R"(HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO)";
+        if (wine)
+            QProcess::execute("wine", {"reg", "delete", key, "/f"});
+        QVERIFY(!(main = session.emplace(path).window(title)).isEmpty());
+        XSession::click(main, place(form1Layout, &Form1Controls::lblver));
+        const QString about = session->window(aboutTitle);
+        QTRY_COMPARE(XSession::client(about), aboutPlace);
+        const QRect sysInfo = place(frmAboutLayout, &frmAboutControls::cmdSysInfo);
+        XSession::click(about, sysInfo);
+        QVERIFY(session->messageBox(main, "現時点ではｼｽﾃﾑ情報を使用できません"));
+        QVERIFY(install(tool, "700"));
+        if (wine)
+            QCOMPARE(QProcess::execute("wine", {"reg", "add", key, "/v", "PATH", "/d",
+                                                "Z:" + QDir::toNativeSeparators(tool), "/f"}),
+                     0);
+        QCOMPARE(session->window(aboutTitle), about);
+        XSession::click(about, sysInfo);
+        // The tool gets no setting the program made for itself.
+        QFile ran(tool + ".ran");
+        QTRY_VERIFY(ran.exists());
+        QVERIFY(ran.open(QIODevice::ReadOnly));
+        const QByteArray env = '\n' + ran.readAll();
+        QVERIFY(wine || env.contains("\nPATH=" + QFile::encodeName(path) + '\n'));
+        QCOMPARE(env.contains("\nQT_XCB_NO_MITSHM="),
+                 qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"));
+        QCOMPARE(session->window(aboutTitle), about);
+        XSession::xdotool({"key", "Escape"});
+        QTRY_VERIFY(session->windows(aboutTitle).isEmpty());
+        QCOMPARE(session->program.state(), QProcess::Running);
     }
 };
 
