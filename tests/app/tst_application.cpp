@@ -115,8 +115,7 @@ private slots:
                                     {&app.printDialog(), "computer-"},
                                     {&app.aboutDialog(), "warning-"}})
             for (int size : {16, 32})
-                QVERIFY2(same(window->windowIcon().pixmap(size), icon + QString::number(size)),
-                         qPrintable(icon + QString::number(size)));
+                QVERIFY(same(window->windowIcon().pixmap(size), icon + QString::number(size)));
         QVERIFY(same(a.picIcon->pixmap(), "box"));
     }
 };

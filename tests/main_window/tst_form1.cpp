@@ -9,7 +9,6 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -64,21 +63,18 @@ QPointF twips(QPointF pixels)
     return pixels * Twips::perPixel;
 }
 
-// A widget's paints; a clock in the event loop counts its screen's frames and notes the one in
-// which a watched point was first painted.
+// A widget's paints, and the frame of its screen in which a watched point was first painted.
 struct PaintLog : QObject {
     QRegion painted;
     int paints = 0, frames = 0, watchedFrame = -1;
     QPoint watched{-1, -1};
-    QTimer frameClock;
     explicit PaintLog(QWidget& widget)
     {
         widget.installEventFilter(this);
-        const qreal hertz =
-            widget.screen()->refreshRate() >= 1 ? widget.screen()->refreshRate() : 60;
-        connect(&frameClock, &QTimer::timeout, this, [this] { ++frames; });
-        frameClock.start(int(1000 / hertz));
+        const qreal hertz = widget.screen()->refreshRate();
+        startTimer(int(1000 / (hertz >= 1 ? hertz : 60)), Qt::PreciseTimer); // counts the frames
     }
+    void timerEvent(QTimerEvent*) override { ++frames; }
     bool eventFilter(QObject*, QEvent* e) override
     {
         if (e->type() == QEvent::Paint) {
