@@ -2,7 +2,6 @@
 #include "app/application.h"
 #include "record/applicationrecord.h"
 #include "support/xsession.h"
-#include "widgets/twips.h"
 
 #include <QBitmap>
 #include <QDir>
@@ -44,15 +43,15 @@ class EndToEnd : public QObject {
     // Colour 1 just where Qt's painter puts a dot and lines through the path with a round pen.
     bool drawn(const QList<QPoint>& path, int width = 1, QColor colour = blue)
     {
-        QImage pen(clientSize, QImage::Format_RGB32);
-        pen.fill(Qt::white);
-        QPainter painter(&pen);
+        QImage reference(clientSize, QImage::Format_RGB32);
+        reference.fill(Qt::white);
+        QPainter painter(&reference);
         painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPoint(QPointF(path.first()));
         for (qsizetype i = 1; i < path.size(); ++i)
             painter.drawLine(QPointF(path[i - 1]), QPointF(path[i]));
         return XSession::shot(main).createMaskFromColor(blue.rgb()) ==
-               pen.createMaskFromColor(blue.rgb());
+               reference.createMaskFromColor(blue.rgb());
     }
 
     // Moves on once the press has passed the window manager (which holds back moves after it),
