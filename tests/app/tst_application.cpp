@@ -105,6 +105,18 @@ private slots:
             QCOMPARE(std::pair(name, pixels),
                      std::pair(name, QRect(at.topLeft() / 15, at.size() / 15)));
         }
+        // Each window's icon at both sizes, and the About box's picture, as their files show them.
+        const auto same = [](const QPixmap& shown, const QString& file) {
+            const auto format = QImage::Format_ARGB32_Premultiplied;
+            return shown.toImage().convertToFormat(format) ==
+                   QImage(NUBIKA_PICTURES "/" + file + ".png").convertToFormat(format);
+        };
+        for (auto [window, icon] : {std::pair<QWidget*, QString>{&app.mainWindow(), "brush-"},
+                                    {&app.printDialog(), "computer-"},
+                                    {&app.aboutDialog(), "warning-"}})
+            for (int size : {16, 32})
+                QVERIFY(same(window->windowIcon().pixmap(size), icon + QString::number(size)));
+        QVERIFY(same(a.picIcon->pixmap(), "box"));
     }
 };
 

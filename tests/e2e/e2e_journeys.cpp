@@ -1,12 +1,12 @@
 // The built program under a window manager, printing on a private CUPS server (with-cups).
 #include "app/application.h"
-#include "main_window/qbcolor.h"
 #include "record/applicationrecord.h"
 #include "support/xsession.h"
-#include "widgets/twips.h"
 
 #include <QBitmap>
 #include <QDir>
+#include <QPainter>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 #include <QtMath>
@@ -17,6 +17,7 @@ namespace {
 // The Windows build under Wine, with its probe (tests/windows/run-under-wine), or the Linux one.
 const bool wine = qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE");
 const QString title = QString::fromUtf8(ApplicationRecord::title);
+const QColor blue(0, 0, 128); // colour 1
 const QString aboutTitle = title + "のﾊﾞｰｼﾞｮﾝ情報";
 const QSize clientSize = LayoutBuilder::toPixels(0, 0, form1Width, form1Height).size();
 const QRect aboutPlace =
@@ -39,16 +40,18 @@ class EndToEnd : public QObject {
         return LayoutBuilder::toPixels(LayoutBuilder::row(t, m));
     }
 
-    // Colour 1 just where the program's own canvas shows it, drawn with the same path and pen.
-    bool drawn(const QList<QPoint>& path, QColor pen = QBColor(1))
+    // Colour 1 just where Qt's painter puts a dot and lines through the path with a round pen.
+    bool drawn(const QList<QPoint>& path, int width = 1, QColor colour = blue)
     {
-        Canvas canvas(Qt::white);
-        canvas.ensureSize(clientSize, 1);
-        canvas.dot(path.first() * Twips::perPixel, pen);
-        for (const QPoint p : path)
-            canvas.lineTo(p * Twips::perPixel, pen);
-        return XSession::shot(main).createMaskFromColor(QBColor(1).rgb()) ==
-               canvas.image().createMaskFromColor(QBColor(1).rgb());
+        QImage reference(clientSize, QImage::Format_RGB32);
+        reference.fill(Qt::white);
+        QPainter painter(&reference);
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPoint(QPointF(path.first()));
+        for (qsizetype i = 1; i < path.size(); ++i)
+            painter.drawLine(QPointF(path[i - 1]), QPointF(path[i]));
+        return XSession::shot(main).createMaskFromColor(blue.rgb()) ==
+               reference.createMaskFromColor(blue.rgb());
     }
 
     // Moves on once the press has passed the window manager (which holds back moves after it),
@@ -57,11 +60,11 @@ class EndToEnd : public QObject {
     {
         const auto signal = [&](int s) { wine ? 0 : ::kill(session->program.processId(), s); };
         XSession::move(main, path.mid(0, 1), "mousedown");
-        QTRY_COMPARE(XSession::shot(main).pixelColor(path[0]), QBColor(1));
+        QTRY_COMPARE(XSession::shot(main).pixelColor(path[0]), blue);
         // Windows merges the moves waiting in a program's queue: there, one at a time, as drawn.
         for (qsizetype i = 1; wine && i < path.size() - 1; ++i) {
             XSession::move(main, {path[i]}, "");
-            QTRY_COMPARE(XSession::shot(main).pixelColor(path[i]), QBColor(1));
+            QTRY_COMPARE(XSession::shot(main).pixelColor(path[i]), blue);
         }
         signal(SIGSTOP);
         XSession::move(main, path.mid(wine ? path.size() - 1 : 1), "mouseup");
@@ -121,7 +124,7 @@ private slots:
             XSession::click(main, place(form1Layout, &Form1Controls::cmdclr)); // the focus away
             QTRY_COMPARE(XSession::shot(main).copy(at), showing1);
         }
-        QTRY_VERIFY(drawn(line, Qt::white)); // by Clear, clicked last
+        QTRY_VERIFY(drawn(line, 1, Qt::white)); // by Clear, clicked last
         XSession::click(main, place(form1Layout, &Form1Controls::cmdend));
         QVERIFY(session->program.waitForFinished(5000) && session->program.exitCode() == 0);
     }
@@ -133,7 +136,7 @@ private slots:
         for (const auto& [name, steps, pdfs] :
              {std::tuple{"Enter at once", "Return", 1},
               {"OK twice", "Return;print;Return", 2},
-              {"Cancel", "alt+c", 0},
+              {"Cancel", "alt+c;print;alt+p", 1},
               {"Esc leaves it open", "Escape;Return", 1},
               {"server stopped", "with-cups stop;Return;box;with-cups start;print;Return", 1},
               {"no printers", "lpadmin -x PDF;Return;box;with-cups add-queue;print;Return", 1},
@@ -154,9 +157,15 @@ private slots:
         XSession::click(main, place(form1Layout, &Form1Controls::cbosenn).adjusted(0, 0, -24, 0));
         XSession::xdotool({"key", "ctrl+a", "9"}); // into the width box
         stroke({{150, 150}, {450, 330}});
+        // Round ends: past the end within half the width, but not at the corner of a square one.
+        QTRY_VERIFY(drawn({{150, 150}, {450, 330}}, 9));
+        const QImage end = XSession::shot(main);
+        QVERIFY(end.pixelColor(452, 331) == blue && end.pixelColor(451, 335) != blue);
         QString dialog;
         for (const QString& step : steps) {
             if (step == "print") {
+                // In front, so that the keys that follow go to the dialog.
+                QCOMPARE(session->window(title), main);
                 XSession::click(main, place(form1Layout, &Form1Controls::cmdprint));
                 dialog = session->window("印刷確認"); // still open at the end, checked below
             } else if (step == "box")
@@ -187,56 +196,71 @@ private slots:
         QVERIFY(qAbs(m.left() - m.right()) < 3 && qAbs(m.top() - m.bottom()) < 3);
         const QColor stroke = page.pixelColor(window.topLeft() + QPoint(300, 240) * scale);
         QVERIFY(stroke.blue() > 100 && qMax(stroke.red(), stroke.green()) < 32); // colour 1
+        // The whole window: some dark text in the place of each control.
+        for (const auto& row : form1Layout) {
+            if (!*row.text)
+                continue; // the date and the time, blank until the first tick
+            const QRect at = LayoutBuilder::toPixels(row);
+            const QImage shown = page.copy(
+                QRectF(window.topLeft() + QPointF(at.topLeft()) * scale, QSizeF(at.size()) * scale)
+                    .toRect());
+            bool text = false;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    text |= qGray(shown.pixel(x, y)) < 64;
+            QVERIFY2(text, row.text);
+        }
     }
 
+    // The tool is looked up at each click: none at the first, one installed meanwhile at the next.
     void aboutAndSystemInformation()
     {
-        for (const bool present : {false, true}) { // the tool, or none that may start
-            const QTemporaryDir dir;
-            // On Windows the registry names the tool; a Unix program stands in for it there.
-            const QString tool = dir.filePath(wine ? "ツール 情報/msinfo32" : "bin/kinfocenter");
-            // A stand-in that writes out the environment it was started with (not on its PATH).
-            const auto install = [](const QString& file, const char* mode) {
-                const char* script =
-                    R"x(mkdir -p "$(dirname "$0")" && printf '#!/bin/sh\n/usr/bin/env )x"
-                    R"x(>"$0.env"; /bin/mv "$0.env" "$0.ran"\n' >"$0" && chmod $1 "$0")x";
-                return QProcess::execute("sh", {"-c", script, file, mode}) == 0;
-            };
-            QVERIFY(!present || install(tool, "700"));
-            // Before it, a tool in a folder named relatively, and one that may not run.
-            const QString path = wine ? qEnvironmentVariable("PATH")
-                                      : QDir::current().relativeFilePath(dir.filePath("run")) +
-                                            ':' + dir.filePath("not") + ':' + dir.filePath("bin");
-            QVERIFY(wine || (install(dir.filePath("run/kinfocenter"), "700") &&
-                             install(dir.filePath("not/kinfocenter"), "600")));
-            const QString key = R"(HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO)";
-            if (wine && present)
-                QCOMPARE(QProcess::execute("wine", {"reg", "add", key, "/v", "PATH", "/d",
-                                                    "Z:" + QDir::toNativeSeparators(tool), "/f"}),
-                         0);
-            else if (wine) // none there the first time
-                QProcess::execute("wine", {"reg", "delete", key, "/f"});
-            QVERIFY(!(main = session.emplace(path).window(title)).isEmpty());
-            XSession::click(main, place(form1Layout, &Form1Controls::lblver));
-            const QString about = session->window(aboutTitle);
-            QTRY_COMPARE(XSession::client(about), aboutPlace);
-            XSession::click(about, place(frmAboutLayout, &frmAboutControls::cmdSysInfo));
-            if (!present)
-                QVERIFY(session->messageBox(main, "現時点ではｼｽﾃﾑ情報を使用できません"));
-            else { // the tool gets no setting the program made for itself
-                QFile ran(tool + ".ran");
-                QTRY_VERIFY(ran.exists());
-                QVERIFY(ran.open(QIODevice::ReadOnly));
-                const QByteArray env = '\n' + ran.readAll();
-                QVERIFY(wine || env.contains("\nPATH=" + QFile::encodeName(path) + '\n'));
-                QCOMPARE(env.contains("\nQT_XCB_NO_MITSHM="),
-                         qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"));
-            }
-            QCOMPARE(session->window(aboutTitle), about);
-            XSession::xdotool({"key", "Escape"});
-            QTRY_VERIFY(session->windows(aboutTitle).isEmpty());
-            QCOMPARE(session->program.state(), QProcess::Running);
-        }
+        const QTemporaryDir dir;
+        const auto back = qScopeGuard([at = QDir::currentPath()] { QDir::setCurrent(at); });
+        QVERIFY(QDir::setCurrent(dir.path())); // where the program starts
+        // On Windows the registry names the tool; a Unix program stands in for it there.
+        const QString tool = dir.filePath(wine ? "ツール 情報/msinfo32" : "bin/kinfocenter");
+        // A stand-in that writes out the environment it was started with (not on its PATH).
+        const auto install = [](const QString& file, const char* mode) {
+            const char* script =
+                R"x(mkdir -p "$(dirname "$0")" && printf '#!/bin/sh\n/usr/bin/env )x"
+                R"x(>"$0.env"; /bin/mv "$0.env" "$0.ran"\n' >"$0" && chmod $1 "$0")x";
+            return QProcess::execute("sh", {"-c", script, file, mode}) == 0;
+        };
+        // Before it, tools in a relative folder, the current one (empty entry), and one not to run.
+        const QString path = wine ? qEnvironmentVariable("PATH")
+                                  : "run::" + dir.filePath("not") + ':' + dir.filePath("bin");
+        QVERIFY(wine || (install(dir.filePath("run/kinfocenter"), "700") &&
+                         install(dir.filePath("kinfocenter"), "700") &&
+                         install(dir.filePath("not/kinfocenter"), "600")));
+        const QString key = R"(HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO)";
+        if (wine)
+            QProcess::execute("wine", {"reg", "delete", key, "/f"});
+        QVERIFY(!(main = session.emplace(path).window(title)).isEmpty());
+        XSession::click(main, place(form1Layout, &Form1Controls::lblver));
+        const QString about = session->window(aboutTitle);
+        QTRY_COMPARE(XSession::client(about), aboutPlace);
+        const QRect sysInfo = place(frmAboutLayout, &frmAboutControls::cmdSysInfo);
+        XSession::click(about, sysInfo);
+        QVERIFY(session->messageBox(main, "現時点ではｼｽﾃﾑ情報を使用できません"));
+        QVERIFY(install(tool, "700"));
+        if (wine)
+            QCOMPARE(QProcess::execute("wine", {"reg", "add", key, "/v", "PATH", "/d",
+                                                "Z:" + QDir::toNativeSeparators(tool), "/f"}),
+                     0);
+        XSession::click(about, sysInfo);
+        // The tool gets no setting the program made for itself.
+        QFile ran(tool + ".ran");
+        QTRY_VERIFY(ran.exists());
+        QVERIFY(ran.open(QIODevice::ReadOnly));
+        const QByteArray env = '\n' + ran.readAll();
+        QVERIFY(wine || env.contains("\nPATH=" + QFile::encodeName(path) + '\n'));
+        QCOMPARE(env.contains("\nQT_XCB_NO_MITSHM="),
+                 qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"));
+        QCOMPARE(session->window(aboutTitle), about);
+        XSession::xdotool({"key", "Escape"});
+        QTRY_VERIFY(session->windows(aboutTitle).isEmpty());
+        QCOMPARE(session->program.state(), QProcess::Running);
     }
 };
 
