@@ -15,8 +15,9 @@ public:
     explicit Canvas(QColor background);
     ~Canvas();
 
-    // Grows the image to cover a window of this size; the image never shrinks, so nothing
-    // drawn is lost when the window is made smaller and larger again.
+    // Grows the image to cover a window of this size, with room to spare; the image never
+    // shrinks, so nothing drawn is lost when the window is made smaller and larger again. When
+    // there is no memory for a larger image, the drawing keeps the size it has.
     void ensureSize(QSize pixels, qreal devicePixelRatio);
 
     // Erases everything and moves the current position to the origin.

@@ -48,7 +48,7 @@ class EndToEnd : public QObject {
         for (const QPoint p : path)
             canvas.lineTo(p * Twips::perPixel, pen);
         return XSession::shot(main).createMaskFromColor(QBColor(1).rgb()) ==
-               canvas.image().createMaskFromColor(QBColor(1).rgb());
+               canvas.image().copy({{}, clientSize}).createMaskFromColor(QBColor(1).rgb());
     }
 
     // Moves on once the press has passed the window manager (which holds back moves after it),

@@ -267,25 +267,32 @@ private slots:
         QTRY_VERIFY(shown());
         QVERIFY2(log.paints <= frames + 3,
                  qPrintable(QString("%1 paints in %2 frames").arg(log.paints).arg(frames)));
-        // After the window grows, drawing goes on into the new part of the canvas.
+        // Made small, then dragged larger a few pixels a step, the window seldom needs a new
+        // canvas (told by Qt's serial number of each image), and drawing goes on into the new part.
         move({300, 270});
-        for (QSize size : {QSize(200, 150), QSize(700, 560)}) {
+        QSet<qint64> canvases;
+        const int steps = 88;
+        for (int step = 0; step <= steps; ++step) {
+            const QSize size = QSize(200, 150) + QSize(8, 8) * step;
             form->resize(size);
             QTRY_COMPARE(form->size(), size);
+            canvases << (form->canvas().image().cacheKey() >> 32);
         }
-        move({690, 550});
+        QVERIFY2(canvases.size() <= steps / 8, qPrintable(QString::number(canvases.size())));
+        move({890, 840});
         // Each pixel of the canvas shown where it was drawn, none offset or scaled.
-        QTRY_COMPARE(form->grab().toImage().pixelColor(QPoint(690, 549) * ratio), QBColor(1));
+        QTRY_COMPARE(form->grab().toImage().pixelColor(QPoint(890, 839) * ratio), QBColor(1));
         const QImage shot = form->grab().toImage();
-        for (QPoint p : {QPoint(100, 200), QPoint(200, 201), QPoint(300, 230), QPoint(495, 410)})
+        for (QPoint p : {QPoint(100, 200), QPoint(200, 201), QPoint(300, 230), QPoint(595, 555)})
             QCOMPARE(shot.pixelColor(p * ratio), QBColor(1));
         for (QPoint p : {QPoint(90, 200), QPoint(200, 210), QPoint(310, 200), QPoint(200, 400)})
             QCOMPARE(shot.pixelColor(p * ratio), paper);
     }
 
     // The widest pen the box takes costs a frame, not a picture of its size; after the pixel
-    // ratio changes, drawing goes on at the new one.
-    void widestPenAndNewRatio()
+    // ratio changes, drawing goes on at the new one, and so it does when there is no memory for
+    // a larger canvas.
+    void widestPenNewRatioNoMemory()
     {
         const qreal ratio = form->devicePixelRatioF();
         const long before = peakKilobytes();
@@ -299,12 +306,15 @@ private slots:
         canvas.setPenWidth(3);
         canvas.ensureSize({300, 150}, ratio * 2);
         canvas.lineTo(twips({290, 140}), Qt::red);
+        canvas.ensureSize({70'000'000, 150}, ratio * 2); // wider than Qt makes an image
+        canvas.lineTo(twips({290, 100}), Qt::blue);
         const QImage& image = canvas.image();
         QVERIFY2(more < 64 * 1024, qPrintable(QString("%1 kB more").arg(more)));
         for (auto [at, colour] : {std::pair{QPoint(0, 0), QColor(Qt::green)},
                                   {QPoint(150, 20), QColor(Qt::green)},
-                                  {QPoint(250, 20), QColor(Qt::white)},
-                                  {QPoint(290, 140), QColor(Qt::red)}})
+                                  {QPoint(400, 20), QColor(Qt::white)},
+                                  {QPoint(155, 76), QColor(Qt::red)},
+                                  {QPoint(290, 120), QColor(Qt::blue)}})
             QCOMPARE(image.pixelColor(at * ratio * 2), colour);
     }
 
