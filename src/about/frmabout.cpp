@@ -5,7 +5,6 @@
 #include "widgets/picturebox.h"
 #include "widgets/windowicon.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -63,17 +62,6 @@ void frmAbout::cmdOK_Click()
 void frmAbout::cmdSysInfo_Click()
 {
     launcher.StartSysInfo();
-}
-
-void frmAbout::reject()
-{
-    cmdOK_Click();
-}
-
-void frmAbout::closeEvent(QCloseEvent* event)
-{
-    // Unloads without asking; the dialog's own closing would call reject() again.
-    event->accept();
 }
 
 void frmAbout::paintEvent(QPaintEvent* event)

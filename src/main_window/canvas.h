@@ -28,7 +28,6 @@ public:
     QRect lineTo(QPointF twips, QColor colour);
 
     void setPenWidth(int pixels) { penWidth = pixels; }
-    QPointF position() const { return current; }
     const QImage& image() const;
     // Paints the drawing's part under each rectangle of the region, in window pixels.
     void paint(QPainter& window, const QRegion& region) const;

@@ -64,25 +64,28 @@ private slots:
     }
 
     // OK has the focus, then the picture and System Information; Enter presses the focused
-    // button.
+    // button. OK unloads the dialog, and so does Esc wherever the focus is.
     void dialog()
     {
         registry.keys[L::toolPathKey][L::toolPathValue] = {1, "/bin/tool"};
-        QPointer<frmAbout> dialog = new frmAbout(launcher);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
-        const frmAboutControls& ui = dialog->controls();
-        QCOMPARE(ui.lblTitle->text() + ui.lblVersion->text(), "ヌビカﾊﾞｰｼﾞｮﾝ " NUBIKA_VERSION);
-        for (QWidget* focus : QWidgetList{ui.cmdOK, ui.picIcon, ui.cmdSysInfo}) {
-            QCOMPARE(QApplication::focusWidget(), focus);
-            QTest::keyClick(dialog->windowHandle(), Qt::Key_Tab);
+        for (const bool escape : {false, true}) {
+            QPointer<frmAbout> dialog = new frmAbout(launcher);
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            const frmAboutControls& ui = dialog->controls();
+            QCOMPARE(ui.lblTitle->text() + ui.lblVersion->text(), "ヌビカﾊﾞｰｼﾞｮﾝ " NUBIKA_VERSION);
+            for (QWidget* focus : QWidgetList{ui.cmdOK, ui.picIcon, ui.cmdSysInfo}) {
+                QCOMPARE(QApplication::focusWidget(), focus);
+                QTest::keyClick(dialog->windowHandle(), Qt::Key_Tab);
+            }
+            QTest::keyClick(dialog->windowHandle(), Qt::Key_Backtab);
+            QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+            QCOMPARE(starter.started, Texts(escape ? 2 : 1, "/bin/tool"));
+            QTest::keyClick(dialog->windowHandle(), escape ? Qt::Key_Escape : Qt::Key_Tab);
+            if (!escape)
+                QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+            QTRY_VERIFY(dialog.isNull());
         }
-        QTest::keyClick(dialog->windowHandle(), Qt::Key_Backtab);
-        QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
-        QCOMPARE(starter.started, Texts{"/bin/tool"});
-        QTest::keyClick(dialog->windowHandle(), Qt::Key_Tab);
-        QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
-        QTRY_VERIFY(dialog.isNull());
     }
 };
 
