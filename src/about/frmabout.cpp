@@ -15,7 +15,7 @@ frmAbout::frmAbout(SysInfoLauncher& launcher, QWidget* parent)
     , ui(LayoutBuilder::build(*this, frmAboutLayout))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    // A fixed dialog frame: close box only. As a dialog it gets no taskbar button.
+    // A fixed dialog frame: close box only.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
@@ -61,7 +61,7 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::cmdSysInfo_Click()
 {
-    launcher.StartSysInfo();
+    launcher.StartSysInfo(*this);
 }
 
 void frmAbout::paintEvent(QPaintEvent* event)

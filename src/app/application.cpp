@@ -42,8 +42,9 @@ print1* Application::loadPrintDialog()
 {
     auto* window = new print1;
     // The main window is grabbed as it stands, loaded afresh if it had been closed.
-    connect(window, &print1::printMainWindowRequested, this,
-            [this] { PrintJob(*printer, messages).print(mainWindow().grab().toImage()); });
+    connect(window, &print1::printMainWindowRequested, this, [this, window] {
+        PrintJob(*printer, messages).print(mainWindow().grab().toImage(), *window);
+    });
     connect(window, &print1::mainWindowRequested, this, [this] { Show(mainWindow()); });
     return window;
 }

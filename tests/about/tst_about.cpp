@@ -8,7 +8,6 @@
 #include <QTest>
 
 using L = SysInfoLauncher;
-using Texts = std::vector<std::string>;
 // A failure status is of the opening when below 0; "" is no second location, or nothing started.
 using Row = std::tuple<uint, QByteArray, int, QByteArray, int, QByteArray, bool>;
 
@@ -19,6 +18,7 @@ class TestAbout : public QObject {
     FakeStarter starter;
     FakeMessageBox messages;
     L launcher{registry, files, starter, messages};
+    QWidget window;
 
 private slots:
     void init() { registry = {}, files = {}, starter = {}, messages = {}; }
@@ -48,17 +48,16 @@ private slots:
     {
         QFETCH(Row, row);
         const auto& [type, bytes, failure, folder, opened, started, starts] = row;
-        registry.keys[L::toolPathKey][L::toolPathValue] = {type, bytes.toStdString()};
+        registry.keys[L::toolPathKey][L::toolPathValue] = {type, bytes};
         if (failure != 0)
             (failure < 0 ? registry.openFails : registry.queryFails)[L::toolPathKey] = abs(failure);
         if (!folder.isEmpty())
-            registry.keys[L::toolFolderKey][L::toolFolderValue] = {1, folder.toStdString()};
+            registry.keys[L::toolFolderKey][L::toolFolderValue] = {1, folder};
         files.present = {"C:\\Tools\\MSINFO32.EXE", "C:\\Tools\\\\MSINFO32.EXE"};
         starter.succeeds = starts;
-        launcher.StartSysInfo();
-        QCOMPARE(starter.started, Texts(!started.isEmpty(), started.toStdString()));
-        QCOMPARE(messages.shown,
-                 std::vector<QString>(started.isEmpty() || !starts, L::unavailableMessage));
+        launcher.StartSysInfo(window);
+        QCOMPARE(starter.started, QStringList(!started.isEmpty(), QString::fromUtf8(started)));
+        QCOMPARE(messages.shown, QStringList(started.isEmpty() || !starts, L::unavailableMessage));
         QCOMPARE(std::pair(registry.opened, registry.closed), std::pair(opened, opened));
         QCOMPARE(registry.access & 0x26, 0u); // no right to set values, create keys or links
     }
@@ -80,7 +79,7 @@ private slots:
             }
             QTest::keyClick(dialog->windowHandle(), Qt::Key_Backtab);
             QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
-            QCOMPARE(starter.started, Texts(escape ? 2 : 1, "/bin/tool"));
+            QCOMPARE(starter.started, QStringList(escape ? 2 : 1, "/bin/tool"));
             QTest::keyClick(dialog->windowHandle(), escape ? Qt::Key_Escape : Qt::Key_Tab);
             if (!escape)
                 QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);

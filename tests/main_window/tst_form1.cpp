@@ -134,9 +134,8 @@ private slots:
     {
         const QString text = QString::fromUtf8(QTest::currentDataTag());
         const Pen::Choice width = Pen::width(text), colour = Pen::colour(text);
-        const auto error = [](const Pen::Choice& c) { return QString::fromStdString(c.error); };
-        QTEST(Reading(width.value, error(width), colour.value, error(colour),
-                      error(Pen::hoverColour(text))),
+        QTEST(Reading(width.value, width.error, colour.value, colour.error,
+                      Pen::hoverColour(text).error),
               "expected");
     }
 
@@ -183,8 +182,7 @@ private slots:
         QTRY_COMPARE(ui().lbldate->text() + ' ' + ui().lbltime->text(),
                      "2004年12月02日 (木曜日) 3:04:05(PM)");
         QTest::mouseClick(window(), Qt::LeftButton, {}, ui().lblhelp->geometry().center());
-        QCOMPARE(QStringList(messages.shown.begin(), messages.shown.end()),
-                 QStringList{usage.join("\r\n")});
+        QCOMPARE(messages.shown, QStringList{usage.join("\r\n")});
     }
 
     void strokesAndClear()
@@ -228,13 +226,13 @@ private slots:
         ui().cbosenn->setEditText(width);
         ui().cboIro->setEditText(colour);
         move({50, 300});
-        QCOMPARE(QStringList(messages.shown.begin(), messages.shown.end()), penUp);
+        QCOMPARE(messages.shown, penUp);
         press({100, 100});
         QCOMPARE(pixel({100, 100}), QBColor(dot));
         ui().cboIro->setEditText(colourAtMove);
         // No button held: the pen alone decides, as when a message box took the release.
         form->Form_MouseMove(Qt::NoButton, {}, twips({140, 100}));
-        QCOMPARE(QStringList(messages.shown.begin(), messages.shown.end()), all);
+        QCOMPARE(messages.shown, all);
         QCOMPARE(ui().cbosenn->currentText() + ' ' + ui().cboIro->currentText(), boxes);
         QVERIFY(pixel({120, 100}) == QBColor(line) && pixel({120, 102}) == paper); // width 1
     }
