@@ -24,6 +24,9 @@ class Application : public QObject {
     std::unique_ptr<ProgramStartService> programs = NativeServices::programStarter();
     std::unique_ptr<FileExistsService> files = NativeServices::fileTest();
     SysInfoLauncher sysInfo{*registry, *files, *programs, messages};
+    // Owns the About dialog, never shown: a window owned so gets no taskbar button of its own,
+    // and is not kept above the main window as one owned by it would be.
+    QWidget aboutOwner;
 
 public:
     Application();
@@ -43,4 +46,7 @@ private:
     Form1* loadMainWindow();
     print1* loadPrintDialog();
     frmAbout* loadAboutDialog();
+    // Ends the program once the last of the windows is unloaded.
+    template <typename Window> Window* watch(Window* window);
+    void unloaded();
 };

@@ -89,6 +89,7 @@ private slots:
         };
         QTRY_VERIFY(japanese());
         QCOMPARE(XSession::client(main).size(), clientSize);
+        QCOMPARE(session->owner(main), "-"); // a taskbar button of its own
         const QRectF work = QGuiApplication::primaryScreen()->availableGeometry();
         const auto off = [&] { return QRectF(XSession::frame(main)).center() - work.center(); };
         if (!wine) { // there the window manager's frame is not the one Windows would centre
@@ -159,8 +160,9 @@ private slots:
             if (step == "print") {
                 XSession::click(main, place(form1Layout, &Form1Controls::cmdprint));
                 dialog = session->window("印刷確認"); // still open at the end, checked below
+                QCOMPARE(session->owner(dialog), "-");
             } else if (step == "box")
-                QVERIFY(session->messageBox(main));
+                QVERIFY(session->messageBox(dialog));
             else if (step.contains(' '))
                 QCOMPARE(QProcess::execute("sh", {"-c", step}), 0);
             else
@@ -189,54 +191,87 @@ private slots:
         QVERIFY(stroke.blue() > 100 && qMax(stroke.red(), stroke.green()) < 32); // colour 1
     }
 
+    void aboutAndSystemInformation_data()
+    {
+        QTest::addColumn<bool>("present");  // a stand-in for the tool
+        QTest::addColumn<QString>("value"); // under Wine, the value naming it or its folder
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("none") << false << "" << false;
+        QTest::newRow("named") << true << "PATH" << false;
+        QTest::newRow("in its folder") << true << "MSINFO" << false;
+        QTest::newRow("hidden in its folder") << true << "MSINFO" << true;
+    }
+
     void aboutAndSystemInformation()
     {
-        for (const bool present : {false, true}) { // the tool, or none that may start
-            const QTemporaryDir dir;
-            // On Windows the registry names the tool; a Unix program stands in for it there.
-            const QString tool = dir.filePath(wine ? "ツール 情報/msinfo32" : "bin/kinfocenter");
-            // A stand-in that writes out the environment it was started with (not on its PATH).
-            const auto install = [](const QString& file, const char* mode) {
-                const char* script =
-                    R"x(mkdir -p "$(dirname "$0")" && printf '#!/bin/sh\n/usr/bin/env )x"
-                    R"x(>"$0.env"; /bin/mv "$0.env" "$0.ran"\n' >"$0" && chmod $1 "$0")x";
-                return QProcess::execute("sh", {"-c", script, file, mode}) == 0;
-            };
-            QVERIFY(!present || install(tool, "700"));
-            // Before it, a tool in a folder named relatively, and one that may not run.
-            const QString path = wine ? qEnvironmentVariable("PATH")
-                                      : QDir::current().relativeFilePath(dir.filePath("run")) +
-                                            ':' + dir.filePath("not") + ':' + dir.filePath("bin");
-            QVERIFY(wine || (install(dir.filePath("run/kinfocenter"), "700") &&
-                             install(dir.filePath("not/kinfocenter"), "600")));
-            const QString key = R"(HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO)";
-            if (wine && present)
-                QCOMPARE(QProcess::execute("wine", {"reg", "add", key, "/v", "PATH", "/d",
-                                                    "Z:" + QDir::toNativeSeparators(tool), "/f"}),
-                         0);
-            else if (wine) // none there the first time
-                QProcess::execute("wine", {"reg", "delete", key, "/f"});
-            QVERIFY(!(main = session.emplace(path).window(title)).isEmpty());
-            XSession::click(main, place(form1Layout, &Form1Controls::lblver));
-            const QString about = session->window(aboutTitle);
-            QTRY_COMPARE(XSession::client(about), aboutPlace);
-            XSession::click(about, place(frmAboutLayout, &frmAboutControls::cmdSysInfo));
-            if (!present)
-                QVERIFY(session->messageBox(main, "現時点ではｼｽﾃﾑ情報を使用できません"));
-            else { // the tool gets no setting the program made for itself
-                QFile ran(tool + ".ran");
-                QTRY_VERIFY(ran.exists());
-                QVERIFY(ran.open(QIODevice::ReadOnly));
-                const QByteArray env = '\n' + ran.readAll();
-                QVERIFY(wine || env.contains("\nPATH=" + QFile::encodeName(path) + '\n'));
-                QCOMPARE(env.contains("\nQT_XCB_NO_MITSHM="),
-                         qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"));
-            }
-            QCOMPARE(session->window(aboutTitle), about);
-            XSession::xdotool({"key", "Escape"});
-            QTRY_VERIFY(session->windows(aboutTitle).isEmpty());
-            QCOMPARE(session->program.state(), QProcess::Running);
+        QFETCH(bool, present);
+        QFETCH(QString, value);
+        QFETCH(bool, hidden);
+        if (!wine && value == "MSINFO")
+            QSKIP("Only Windows' registry names the tool's folder");
+        const QTemporaryDir dir;
+        // On Windows the registry names the tool; a Unix program stands in for it there.
+        const QString folder = dir.filePath("ツール 情報");
+        const QString tool = folder + (!wine             ? "/kinfocenter"
+                                       : value == "PATH" ? "/msinfo32"
+                                                         : "/MSINFO32.EXE");
+        // A stand-in that writes out the environment it was started with (not on its PATH).
+        const auto install = [](const QString& file, const char* mode) {
+            const char* script =
+                R"x(mkdir -p "$(dirname "$0")" && printf '#!/bin/sh\n/usr/bin/env )x"
+                R"x(>"$0.env"; /bin/mv "$0.env" "$0.ran"\n' >"$0" && chmod $1 "$0")x";
+            return QProcess::execute("sh", {"-c", script, file, mode}) == 0;
+        };
+        // And one at the path's part before the space, which would run if the path were split.
+        QVERIFY(!present || (install(tool, "700") && install(dir.filePath("ツール"), "700")));
+        // Before it, a tool in a folder named relatively, and one that may not run.
+        const QString path = wine ? qEnvironmentVariable("PATH")
+                                  : QDir::current().relativeFilePath(dir.filePath("run")) + ':' +
+                                        dir.filePath("not") + ':' + folder;
+        QVERIFY(wine || (install(dir.filePath("run/kinfocenter"), "700") &&
+                         install(dir.filePath("not/kinfocenter"), "600")));
+        const auto run = [](const QStringList& args) {
+            return QProcess::execute("wine", args) == 0;
+        };
+        const QString key = R"(HKLM\SOFTWARE\Microsoft\Shared Tools)";
+        const QString file = "Z:" + QDir::toNativeSeparators(tool);
+        if (wine) { // the registry names the tool, or the folder it is in
+            run({"reg", "delete", key + R"(\MSINFO)", "/f"}),
+                run({"reg", "delete", key + " Location", "/f"});
+            QVERIFY(!present ||
+                    run({"reg", "add", key + (value == "PATH" ? R"(\MSINFO)" : " Location"), "/v",
+                         value, "/d", value == "PATH" ? file : file.section('\\', 0, -2), "/f"}));
+            QVERIFY(!hidden || run({"attrib", "+h", file}));
         }
+        QVERIFY(!(main = session.emplace(path).window(title)).isEmpty());
+        XSession::click(main, place(form1Layout, &Form1Controls::lblver));
+        const QString about = session->window(aboutTitle);
+        QTRY_COMPARE(XSession::client(about), aboutPlace);
+        QCOMPARE(session->owner(about), "hidden"); // so no taskbar button of its own
+        XSession::click(about, place(frmAboutLayout, &frmAboutControls::cmdSysInfo));
+        if (!present || hidden)
+            QVERIFY(session->messageBox(about, "現時点ではｼｽﾃﾑ情報を使用できません"));
+        else { // the tool gets no setting the program made for itself
+            QFile ran(tool + ".ran");
+            QTRY_VERIFY(ran.exists());
+            QVERIFY(ran.open(QIODevice::ReadOnly));
+            const QByteArray env = '\n' + ran.readAll();
+            QVERIFY(wine || env.contains("\nPATH=" + QFile::encodeName(path) + '\n'));
+            QCOMPARE(env.contains("\nQT_XCB_NO_MITSHM="),
+                     qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"));
+        }
+        // Still open, it goes behind the main window (in Windows' order, under Wine), and the
+        // version label brings it to the front again.
+        XSession::click(main, place(form1Layout, &Form1Controls::lblsen));
+        QCOMPARE(session->window(title), main);
+        const QStringList stack = wine ? XSession::stacking() : QStringList();
+        QVERIFY2(!wine || stack.indexOf(title) < stack.indexOf(aboutTitle),
+                 qPrintable(stack.join(", ")));
+        XSession::click(main, place(form1Layout, &Form1Controls::lblver));
+        QCOMPARE(session->window(aboutTitle), about);
+        XSession::xdotool({"key", "Escape"});
+        QTRY_VERIFY(session->windows(aboutTitle).isEmpty());
+        QCOMPARE(session->program.state(), QProcess::Running);
     }
 };
 
