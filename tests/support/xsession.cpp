@@ -22,10 +22,12 @@ XSession::XSession(const QString& path)
 
 namespace {
 
-// Under Wine, what the probe says of Windows' windows.
+// Under Wine, what the probe says of Windows' windows, a line each (it ends them with CR LF).
 QStringList probe()
 {
-    return XSession::run("wine", {qEnvironmentVariable("NUBIKA_WINE_PROBE")}).split('\n');
+    return XSession::run("wine", {qEnvironmentVariable("NUBIKA_WINE_PROBE")})
+        .remove('\r')
+        .split('\n');
 }
 
 } // namespace
