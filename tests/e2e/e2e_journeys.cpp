@@ -234,14 +234,14 @@ private slots:
             return QProcess::execute("wine", args) == 0;
         };
         const QString key = R"(HKLM\SOFTWARE\Microsoft\Shared Tools)";
-        const QString file = "Z:" + QDir::toNativeSeparators(tool);
+        const auto windows = [](QString path) { return "Z:" + path.replace('/', '\\'); };
         if (wine) { // the registry names the tool, or the folder it is in
             run({"reg", "delete", key + R"(\MSINFO)", "/f"}),
                 run({"reg", "delete", key + " Location", "/f"});
             QVERIFY(!present ||
                     run({"reg", "add", key + (value == "PATH" ? R"(\MSINFO)" : " Location"), "/v",
-                         value, "/d", value == "PATH" ? file : file.section('\\', 0, -2), "/f"}));
-            QVERIFY(!hidden || run({"attrib", "+h", file}));
+                         value, "/d", windows(value == "PATH" ? tool : folder), "/f"}));
+            QVERIFY(!hidden || run({"attrib", "+h", windows(tool)}));
         }
         QVERIFY(!(main = session.emplace(path).window(title)).isEmpty());
         XSession::click(main, place(form1Layout, &Form1Controls::lblver));
