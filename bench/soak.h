@@ -13,7 +13,7 @@ public:
     // Stands in for the message box: a session of valid entries should never show one.
     class Messages : public MessageBoxService {
     public:
-        void show(const std::string&) override { ++shown; }
+        void show(QWidget&, const QString&) override { ++shown; }
         int shown = 0;
     };
 

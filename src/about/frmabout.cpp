@@ -5,7 +5,6 @@
 #include "widgets/picturebox.h"
 #include "widgets/windowicon.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -16,7 +15,7 @@ frmAbout::frmAbout(SysInfoLauncher& launcher, QWidget* parent)
     , ui(LayoutBuilder::build(*this, frmAboutLayout))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    // A fixed dialog frame: close box only. As a dialog it gets no taskbar button.
+    // A fixed dialog frame: close box only.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報"));
@@ -62,18 +61,7 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::cmdSysInfo_Click()
 {
-    launcher.StartSysInfo();
-}
-
-void frmAbout::reject()
-{
-    cmdOK_Click();
-}
-
-void frmAbout::closeEvent(QCloseEvent* event)
-{
-    // Unloads without asking; the dialog's own closing would call reject() again.
-    event->accept();
+    launcher.StartSysInfo(*this);
 }
 
 void frmAbout::paintEvent(QPaintEvent* event)

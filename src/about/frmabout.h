@@ -6,7 +6,7 @@
 
 class SysInfoLauncher;
 
-// Tells which program this is and which version runs. Closing it unloads it.
+// Tells which program this is and which version runs. Closing it, also with Esc, unloads it.
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
@@ -19,9 +19,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    // Esc: the OK button is also the cancel button.
-    void reject() override;
 
 private:
     void Form_Load();

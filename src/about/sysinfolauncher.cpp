@@ -3,13 +3,6 @@
 #include "platform/fileexistsservice.h"
 #include "platform/messageboxservice.h"
 #include "platform/programstartservice.h"
-#include "platform/systemcodepage.h"
-
-#ifdef _WIN32
-#include "platform/windowsregistry.h"
-#else
-#include "platform/searchpathregistry.h"
-#endif
 
 #include <array>
 #include <stdexcept>
@@ -44,20 +37,10 @@ SysInfoLauncher::SysInfoLauncher(RegistryService& registry, FileExistsService& f
 {
 }
 
-std::unique_ptr<RegistryService> SysInfoLauncher::systemRegistry()
-{
-#ifdef _WIN32
-    return std::make_unique<WindowsRegistry>();
-#else
-    return std::make_unique<SearchPathRegistry>(
-        toolPathKey, toolPathValue, std::vector<std::string>{"kinfocenter", "hardinfo"});
-#endif
-}
-
-void SysInfoLauncher::StartSysInfo() noexcept
+void SysInfoLauncher::StartSysInfo(QWidget& window) noexcept
 {
     try {
-        std::string ToolPath;
+        QString ToolPath;
         bool found =
             GetKeyValue(RegistryService::localMachine, toolPathKey, toolPathValue, ToolPath);
         if (!found &&
@@ -67,22 +50,22 @@ void SysInfoLauncher::StartSysInfo() noexcept
                 ToolPath += toolFile;
         }
         // An empty path (a value of a type that is not converted) has nothing to start.
-        if (found && !ToolPath.empty() && programs.start(ToolPath))
+        if (found && !ToolPath.isEmpty() && programs.start(ToolPath))
             return;
     } catch (...) {
     }
     try {
-        messages.show(unavailableMessage);
+        messages.show(window, unavailableMessage);
     } catch (...) {
     }
 }
 
-bool SysInfoLauncher::GetKeyValue(RegistryService::Key KeyRoot, const std::string& KeyName,
-                                  const std::string& SubKeyRef, std::string& KeyVal)
+bool SysInfoLauncher::GetKeyValue(RegistryService::Key KeyRoot, const QString& KeyName,
+                                  const QString& SubKeyRef, QString& KeyVal)
 {
     OpenKey KeyHandle(registry);
-    if (registry.RegOpenKeyExA(KeyRoot, KeyName.c_str(), 0, RegistryService::keyRead,
-                               &KeyHandle.handle) != RegistryService::success) {
+    if (registry.RegOpenKeyExA(KeyRoot, KeyName, 0, RegistryService::keyRead, &KeyHandle.handle) !=
+        RegistryService::success) {
         KeyHandle.handle = 0;
         KeyVal.clear();
         return false;
@@ -91,8 +74,8 @@ bool SysInfoLauncher::GetKeyValue(RegistryService::Key KeyRoot, const std::strin
     std::array<unsigned char, bufferSize> DataBuffer{};
     std::uint32_t DataLength = bufferSize;
     std::uint32_t DataType = 0;
-    if (registry.RegQueryValueExA(KeyHandle.handle, SubKeyRef.c_str(), nullptr, &DataType,
-                                  DataBuffer.data(), &DataLength) != RegistryService::success ||
+    if (registry.RegQueryValueExA(KeyHandle.handle, SubKeyRef, &DataType, DataBuffer.data(),
+                                  &DataLength) != RegistryService::success ||
         DataLength > bufferSize) {
         KeyVal.clear();
         return false;
@@ -103,11 +86,11 @@ bool SysInfoLauncher::GetKeyValue(RegistryService::Key KeyRoot, const std::strin
 
     switch (DataType) {
     case RegistryService::typeSz: {
-        std::size_t length = DataLength;
+        qsizetype length = DataLength;
         if (DataBuffer[length - 1] == 0)
             --length;
-        KeyVal = SystemCodePage::toUtf8(
-            std::string_view(reinterpret_cast<const char*>(DataBuffer.data()), length));
+        // Zeros inside the data stay characters of the text.
+        KeyVal = QString::fromLocal8Bit(reinterpret_cast<const char*>(DataBuffer.data()), length);
         break;
     }
     case RegistryService::typeDword: {
@@ -115,7 +98,7 @@ bool SysInfoLauncher::GetKeyValue(RegistryService::Key KeyRoot, const std::strin
         std::uint32_t number = 0;
         for (std::uint32_t at = 0; at < 4 && at < DataLength; ++at)
             number |= std::uint32_t{DataBuffer[at]} << (8 * at);
-        KeyVal = std::to_string(number);
+        KeyVal = QString::number(number);
         break;
     }
     default:

@@ -4,15 +4,19 @@
 #include "print_dialog/printjob.h"
 #include "record/applicationrecord.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 Application::Application()
     : messages(QString::fromUtf8(ApplicationRecord::title))
     , printer(std::make_unique<QtPrinterService>(QString::fromUtf8(ApplicationRecord::title)))
-    , mainWindow([this] { return loadMainWindow(); })
-    , printDialog([this] { return loadPrintDialog(); })
-    , aboutDialog([this] { return loadAboutDialog(); })
+    , mainWindow([this] { return watch(loadMainWindow()); })
+    , printDialog([this] { return watch(loadPrintDialog()); })
+    , aboutDialog([this] { return watch(loadAboutDialog()); })
 {
+    aboutOwner.winId();
+    // The program ends when its last window is unloaded. Qt would not count the About dialog,
+    // which has an owner.
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 void Application::start()
@@ -42,13 +46,26 @@ print1* Application::loadPrintDialog()
 {
     auto* window = new print1;
     // The main window is grabbed as it stands, loaded afresh if it had been closed.
-    connect(window, &print1::printMainWindowRequested, this,
-            [this] { PrintJob(*printer, messages).print(mainWindow().grab().toImage()); });
+    connect(window, &print1::printMainWindowRequested, this, [this, window] {
+        PrintJob(*printer, messages).print(mainWindow().grab().toImage(), *window);
+    });
     connect(window, &print1::mainWindowRequested, this, [this] { Show(mainWindow()); });
     return window;
 }
 
 frmAbout* Application::loadAboutDialog()
 {
-    return new frmAbout(sysInfo);
+    return new frmAbout(sysInfo, &aboutOwner);
+}
+
+template <typename Window> Window* Application::watch(Window* window)
+{
+    connect(window, &QObject::destroyed, this, &Application::unloaded, Qt::QueuedConnection);
+    return window;
+}
+
+void Application::unloaded()
+{
+    if (!mainWindow.isLoaded() && !printDialog.isLoaded() && !aboutDialog.isLoaded())
+        QCoreApplication::exit(0);
 }

@@ -4,7 +4,6 @@
 #include "about/sysinfolauncher.h"
 #include "app/windowinstance.h"
 #include "main_window/form1.h"
-#include "platform/diskfileexistsservice.h"
 #include "platform/nativeservices.h"
 #include "platform/printerservice.h"
 #include "platform/qtmessageboxservice.h"
@@ -18,11 +17,16 @@ class Application : public QObject {
     Q_OBJECT
     // The services come first: the windows, which hold references to them, go before them.
     QtMessageBoxService messages;
-    // What the System Information launcher reads, tests and starts through.
-    std::unique_ptr<RegistryService> registry = SysInfoLauncher::systemRegistry();
+    // What the System Information launcher reads, tests and starts through. Where there is no
+    // registry, the tool is KDE's Info Center or hardinfo, whichever is installed.
+    std::unique_ptr<RegistryService> registry = NativeServices::registry(
+        SysInfoLauncher::toolPathKey, SysInfoLauncher::toolPathValue, {"kinfocenter", "hardinfo"});
     std::unique_ptr<ProgramStartService> programs = NativeServices::programStarter();
-    DiskFileExistsService files;
-    SysInfoLauncher sysInfo{*registry, files, *programs, messages};
+    std::unique_ptr<FileExistsService> files = NativeServices::fileTest();
+    SysInfoLauncher sysInfo{*registry, *files, *programs, messages};
+    // Owns the About dialog, never shown: a window owned so gets no taskbar button of its own,
+    // and is not kept above the main window as one owned by it would be.
+    QWidget aboutOwner;
 
 public:
     Application();
@@ -42,4 +46,7 @@ private:
     Form1* loadMainWindow();
     print1* loadPrintDialog();
     frmAbout* loadAboutDialog();
+    // Ends the program once the last of the windows is unloaded.
+    template <typename Window> Window* watch(Window* window);
+    void unloaded();
 };

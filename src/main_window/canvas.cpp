@@ -6,6 +6,9 @@
 
 namespace {
 
+// Room to grow into, in pixels each way, as a window dragged larger grows a few pixels a step.
+constexpr int slack = 128;
+
 QPointF toPixels(QPointF twips)
 {
     return twips / Twips::perPixel;
@@ -56,8 +59,10 @@ void Canvas::ensureSize(QSize pixels, qreal devicePixelRatio)
         have.expandedTo(pixels) == have)
         return;
 
-    const QSize logical = have.expandedTo(pixels);
+    const QSize logical = have.expandedTo(pixels + QSize(slack, slack));
     QImage grown(logical * devicePixelRatio, QImage::Format_RGB32);
+    if (grown.isNull())
+        return; // no memory for it: the drawing stays, at its size
     grown.setDevicePixelRatio(devicePixelRatio);
     grown.fill(background);
     open.reset();

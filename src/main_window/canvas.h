@@ -15,8 +15,9 @@ public:
     explicit Canvas(QColor background);
     ~Canvas();
 
-    // Grows the image to cover a window of this size; the image never shrinks, so nothing
-    // drawn is lost when the window is made smaller and larger again.
+    // Grows the image to cover a window of this size, with room to spare; the image never
+    // shrinks, so nothing drawn is lost when the window is made smaller and larger again. When
+    // there is no memory for a larger image, the drawing keeps the size it has.
     void ensureSize(QSize pixels, qreal devicePixelRatio);
 
     // Erases everything and moves the current position to the origin.
@@ -27,7 +28,6 @@ public:
     QRect lineTo(QPointF twips, QColor colour);
 
     void setPenWidth(int pixels) { penWidth = pixels; }
-    QPointF position() const { return current; }
     const QImage& image() const;
     // Paints the drawing's part under each rectangle of the region, in window pixels.
     void paint(QPainter& window, const QRegion& region) const;

@@ -116,7 +116,7 @@ void Form1::tmrclock_Timer()
 
 void Form1::lblhelp_Click()
 {
-    messages.show(UsageHelp::text());
+    messages.show(*this, UsageHelp::text());
 }
 
 void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, QPointF twips)
@@ -166,7 +166,7 @@ void Form1::lblver_Click()
 int Form1::accept(const Pen::Choice& choice, QComboBox& box)
 {
     if (!choice.accepted()) {
-        messages.show(choice.error);
+        messages.show(*this, choice.error);
         box.setEditText(QStringLiteral("1"));
     }
     return choice.value;

@@ -8,7 +8,6 @@
 #include <QTimer>
 #include <QWidget>
 
-class ClockService;
 class FrameUpdater;
 class MessageBoxService;
 

@@ -6,16 +6,20 @@
 #include <cmath>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-std::string widthError(const char* what)
+QString widthError(const char* what)
 {
-    return MessageBoxService::error(what) + "\r\n初期値として1が入力されました";
+    return MessageBoxService::error(QString::fromUtf8(what) +
+                                    u"\r\n初期値として1が入力されました"_s);
 }
 
-std::string colourError(const char* what)
+QString colourError(const char* what)
 {
-    return MessageBoxService::error(what) + "\r\n初期値として1が選択されました";
+    return MessageBoxService::error(QString::fromUtf8(what) +
+                                    u"\r\n初期値として1が選択されました"_s);
 }
 
 // The box's text as a decimal number: sign, digits, point and exponent in ASCII, with blanks

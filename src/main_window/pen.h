@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QStringView>
+#include <QString>
 #include <optional>
-#include <string>
 
 // The freehand pen: up or down, and the checks of the width and colour the user entered.
 class Pen {
@@ -11,8 +10,8 @@ public:
     // (the entry is then replaced by 1).
     struct Choice {
         int value;
-        std::string error;
-        bool accepted() const { return error.empty(); }
+        QString error;
+        bool accepted() const { return error.isEmpty(); }
     };
 
     static Choice width(QStringView text);

@@ -8,7 +8,5 @@ QColor QBColor(int number)
         0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xc0c0c0,
         0x808080, 0x0000ff, 0x00ff00, 0x00ffff, 0xff0000, 0xff00ff, 0xffff00, 0xffffff,
     };
-    if (number < 0 || number >= static_cast<int>(palette.size()))
-        return Qt::black;
-    return QColor::fromRgb(palette[static_cast<std::size_t>(number)]);
+    return QColor::fromRgb(palette.at(static_cast<std::size_t>(number)));
 }

@@ -2,5 +2,5 @@
 
 #include <QColor>
 
-// The sixteen-colour palette: colour numbers 0 to 15. Numbers outside it give black.
+// The sixteen-colour palette: colour numbers 0 to 15.
 QColor QBColor(int number);

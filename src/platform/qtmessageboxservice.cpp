@@ -7,9 +7,10 @@ QtMessageBoxService::QtMessageBoxService(QString caption)
 {
 }
 
-void QtMessageBoxService::show(const std::string& prompt)
+void QtMessageBoxService::show(QWidget& window, const QString& prompt)
 {
-    QMessageBox box(QMessageBox::NoIcon, caption, QString::fromStdString(prompt), QMessageBox::Ok);
+    // Owned by the window: no taskbar button of its own, and kept in front of it.
+    QMessageBox box(QMessageBox::NoIcon, caption, prompt, QMessageBox::Ok, window.window());
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

@@ -2,12 +2,10 @@
 
 #include "platform/messageboxservice.h"
 
-#include <QString>
-
 class QtMessageBoxService final : public MessageBoxService {
 public:
     explicit QtMessageBoxService(QString caption);
-    void show(const std::string& prompt) override;
+    void show(QWidget& window, const QString& prompt) override;
 
 private:
     QString caption;

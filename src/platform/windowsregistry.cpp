@@ -11,24 +11,23 @@ HKEY handle(RegistryService::Key key)
 
 } // namespace
 
-RegistryService::Status WindowsRegistry::RegOpenKeyExA(Key root, const char* subKey,
+RegistryService::Status WindowsRegistry::RegOpenKeyExA(Key root, const QString& subKey,
                                                        std::uint32_t options,
                                                        std::uint32_t samDesired, Key* result)
 {
     HKEY opened = nullptr;
-    const LONG status = ::RegOpenKeyExA(handle(root), subKey, options, samDesired, &opened);
-    if (result)
-        *result = status == ERROR_SUCCESS ? reinterpret_cast<Key>(opened) : 0;
+    const LONG status = ::RegOpenKeyExA(handle(root), subKey.toLocal8Bit().constData(), options,
+                                        samDesired, &opened);
+    *result = status == ERROR_SUCCESS ? reinterpret_cast<Key>(opened) : 0;
     return status;
 }
 
-RegistryService::Status WindowsRegistry::RegQueryValueExA(Key key, const char* valueName,
-                                                          std::uint32_t* reserved,
+RegistryService::Status WindowsRegistry::RegQueryValueExA(Key key, const QString& valueName,
                                                           std::uint32_t* type, unsigned char* data,
                                                           std::uint32_t* dataLength)
 {
     static_assert(sizeof(DWORD) == sizeof(std::uint32_t));
-    return ::RegQueryValueExA(handle(key), valueName, reinterpret_cast<LPDWORD>(reserved),
+    return ::RegQueryValueExA(handle(key), valueName.toLocal8Bit().constData(), nullptr,
                               reinterpret_cast<LPDWORD>(type), data,
                               reinterpret_cast<LPDWORD>(dataLength));
 }

@@ -8,16 +8,16 @@ PrintJob::PrintJob(PrinterService& printer, MessageBoxService& messages)
 {
 }
 
-bool PrintJob::print(const QImage& image)
+bool PrintJob::print(const QImage& image, QWidget& window)
 {
     const PrinterService::Outcome outcome = printer.print(image);
     if (outcome == PrinterService::Outcome::Printed)
         return true;
-    messages.show(failureMessage(outcome));
+    messages.show(window, failureMessage(outcome));
     return false;
 }
 
-std::string PrintJob::failureMessage(PrinterService::Outcome outcome)
+QString PrintJob::failureMessage(PrinterService::Outcome outcome)
 {
     using Outcome = PrinterService::Outcome;
     const char* reason = "";
@@ -37,5 +37,5 @@ std::string PrintJob::failureMessage(PrinterService::Outcome outcome)
         reason = "プリンタが印刷を受け付けなかったため印刷できません";
         break;
     }
-    return MessageBoxService::error(reason);
+    return MessageBoxService::error(QString::fromUtf8(reason));
 }

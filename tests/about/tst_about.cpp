@@ -8,7 +8,6 @@
 #include <QTest>
 
 using L = SysInfoLauncher;
-using Texts = std::vector<std::string>;
 // A failure status is of the opening when below 0; "" is no second location, or nothing started.
 using Row = std::tuple<uint, QByteArray, int, QByteArray, int, QByteArray, bool>;
 
@@ -19,6 +18,7 @@ class TestAbout : public QObject {
     FakeStarter starter;
     FakeMessageBox messages;
     L launcher{registry, files, starter, messages};
+    QWidget window;
 
 private slots:
     void init() { registry = {}, files = {}, starter = {}, messages = {}; }
@@ -48,41 +48,43 @@ private slots:
     {
         QFETCH(Row, row);
         const auto& [type, bytes, failure, folder, opened, started, starts] = row;
-        registry.keys[L::toolPathKey][L::toolPathValue] = {type, bytes.toStdString()};
+        registry.keys[L::toolPathKey][L::toolPathValue] = {type, bytes};
         if (failure != 0)
             (failure < 0 ? registry.openFails : registry.queryFails)[L::toolPathKey] = abs(failure);
         if (!folder.isEmpty())
-            registry.keys[L::toolFolderKey][L::toolFolderValue] = {1, folder.toStdString()};
+            registry.keys[L::toolFolderKey][L::toolFolderValue] = {1, folder};
         files.present = {"C:\\Tools\\MSINFO32.EXE", "C:\\Tools\\\\MSINFO32.EXE"};
         starter.succeeds = starts;
-        launcher.StartSysInfo();
-        QCOMPARE(starter.started, Texts(!started.isEmpty(), started.toStdString()));
-        QCOMPARE(messages.shown,
-                 std::vector<QString>(started.isEmpty() || !starts, L::unavailableMessage));
+        launcher.StartSysInfo(window);
+        QCOMPARE(starter.started, QStringList(!started.isEmpty(), QString::fromUtf8(started)));
+        QCOMPARE(messages.shown, QStringList(started.isEmpty() || !starts, L::unavailableMessage));
         QCOMPARE(std::pair(registry.opened, registry.closed), std::pair(opened, opened));
         QCOMPARE(registry.access & 0x26, 0u); // no right to set values, create keys or links
     }
 
     // OK has the focus, then the picture and System Information; Enter presses the focused
-    // button.
+    // button. OK unloads the dialog, and so does Esc wherever the focus is.
     void dialog()
     {
         registry.keys[L::toolPathKey][L::toolPathValue] = {1, "/bin/tool"};
-        QPointer<frmAbout> dialog = new frmAbout(launcher);
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowActive(dialog));
-        const frmAboutControls& ui = dialog->controls();
-        QCOMPARE(ui.lblTitle->text() + ui.lblVersion->text(), "ヌビカﾊﾞｰｼﾞｮﾝ " NUBIKA_VERSION);
-        for (QWidget* focus : QWidgetList{ui.cmdOK, ui.picIcon, ui.cmdSysInfo}) {
-            QCOMPARE(QApplication::focusWidget(), focus);
-            QTest::keyClick(dialog->windowHandle(), Qt::Key_Tab);
+        for (const bool escape : {false, true}) {
+            QPointer<frmAbout> dialog = new frmAbout(launcher);
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            const frmAboutControls& ui = dialog->controls();
+            QCOMPARE(ui.lblTitle->text() + ui.lblVersion->text(), "ヌビカﾊﾞｰｼﾞｮﾝ " NUBIKA_VERSION);
+            for (QWidget* focus : QWidgetList{ui.cmdOK, ui.picIcon, ui.cmdSysInfo}) {
+                QCOMPARE(QApplication::focusWidget(), focus);
+                QTest::keyClick(dialog->windowHandle(), Qt::Key_Tab);
+            }
+            QTest::keyClick(dialog->windowHandle(), Qt::Key_Backtab);
+            QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+            QCOMPARE(starter.started, QStringList(escape ? 2 : 1, "/bin/tool"));
+            QTest::keyClick(dialog->windowHandle(), escape ? Qt::Key_Escape : Qt::Key_Tab);
+            if (!escape)
+                QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
+            QTRY_VERIFY(dialog.isNull());
         }
-        QTest::keyClick(dialog->windowHandle(), Qt::Key_Backtab);
-        QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
-        QCOMPARE(starter.started, Texts{"/bin/tool"});
-        QTest::keyClick(dialog->windowHandle(), Qt::Key_Tab);
-        QTest::keyClick(dialog->windowHandle(), Qt::Key_Return);
-        QTRY_VERIFY(dialog.isNull());
     }
 };
 

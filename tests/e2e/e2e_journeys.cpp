@@ -92,6 +92,7 @@ private slots:
         };
         QTRY_VERIFY(japanese());
         QCOMPARE(XSession::client(main).size(), clientSize);
+        QCOMPARE(session->owner(main), "-"); // a taskbar button of its own
         const QRectF work = QGuiApplication::primaryScreen()->availableGeometry();
         const auto off = [&] { return QRectF(XSession::frame(main)).center() - work.center(); };
         if (!wine) { // there the window manager's frame is not the one Windows would centre
@@ -168,8 +169,9 @@ private slots:
                 QCOMPARE(session->window(title), main);
                 XSession::click(main, place(form1Layout, &Form1Controls::cmdprint));
                 dialog = session->window("印刷確認"); // still open at the end, checked below
+                QCOMPARE(session->owner(dialog), "-");
             } else if (step == "box")
-                QVERIFY(session->messageBox(main));
+                QVERIFY(session->messageBox(dialog));
             else if (step.contains(' '))
                 QCOMPARE(QProcess::execute("sh", {"-c", step}), 0);
             else
@@ -212,14 +214,30 @@ private slots:
         }
     }
 
+    void aboutAndSystemInformation_data()
+    {
+        QTest::addColumn<QString>("value"); // under Wine, the value naming the tool or its folder
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("named") << "PATH" << false;
+        QTest::newRow("in its folder") << "MSINFO" << false;
+        QTest::newRow("hidden in its folder") << "MSINFO" << true;
+    }
+
     // The tool is looked up at each click: none at the first, one installed meanwhile at the next.
     void aboutAndSystemInformation()
     {
+        QFETCH(QString, value);
+        QFETCH(bool, hidden);
+        if (!wine && value == "MSINFO")
+            QSKIP("Only Windows' registry names the tool's folder");
         const QTemporaryDir dir;
         const auto back = qScopeGuard([at = QDir::currentPath()] { QDir::setCurrent(at); });
         QVERIFY(QDir::setCurrent(dir.path())); // where the program starts
         // On Windows the registry names the tool; a Unix program stands in for it there.
-        const QString tool = dir.filePath(wine ? "ツール 情報/msinfo32" : "bin/kinfocenter");
+        const QString folder = dir.filePath("ツール 情報");
+        const QString tool = folder + (!wine             ? "/kinfocenter"
+                                       : value == "PATH" ? "/msinfo32"
+                                                         : "/MSINFO32.EXE");
         // A stand-in that writes out the environment it was started with (not on its PATH).
         const auto install = [](const QString& file, const char* mode) {
             const char* script =
@@ -228,35 +246,52 @@ private slots:
             return QProcess::execute("sh", {"-c", script, file, mode}) == 0;
         };
         // Before it, tools in a relative folder, the current one (empty entry), and one not to run.
-        const QString path = wine ? qEnvironmentVariable("PATH")
-                                  : "run::" + dir.filePath("not") + ':' + dir.filePath("bin");
+        const QString path =
+            wine ? qEnvironmentVariable("PATH") : "run::" + dir.filePath("not") + ':' + folder;
         QVERIFY(wine || (install(dir.filePath("run/kinfocenter"), "700") &&
                          install(dir.filePath("kinfocenter"), "700") &&
                          install(dir.filePath("not/kinfocenter"), "600")));
-        const QString key = R"(HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO)";
+        const auto run = [](const QStringList& args) {
+            return QProcess::execute("wine", args) == 0;
+        };
+        const QString key = R"(HKLM\SOFTWARE\Microsoft\Shared Tools)";
+        const auto windows = [](QString path) { return "Z:" + path.replace('/', '\\'); };
         if (wine)
-            QProcess::execute("wine", {"reg", "delete", key, "/f"});
+            run({"reg", "delete", key + R"(\MSINFO)", "/f"}),
+                run({"reg", "delete", key + " Location", "/f"});
         QVERIFY(!(main = session.emplace(path).window(title)).isEmpty());
         XSession::click(main, place(form1Layout, &Form1Controls::lblver));
         const QString about = session->window(aboutTitle);
         QTRY_COMPARE(XSession::client(about), aboutPlace);
+        QCOMPARE(session->owner(about), "hidden"); // so no taskbar button of its own
         const QRect sysInfo = place(frmAboutLayout, &frmAboutControls::cmdSysInfo);
         XSession::click(about, sysInfo);
-        QVERIFY(session->messageBox(main, "現時点ではｼｽﾃﾑ情報を使用できません"));
-        QVERIFY(install(tool, "700"));
-        if (wine)
-            QCOMPARE(QProcess::execute("wine", {"reg", "add", key, "/v", "PATH", "/d",
-                                                "Z:" + QDir::toNativeSeparators(tool), "/f"}),
-                     0);
+        QVERIFY(session->messageBox(about, "現時点ではｼｽﾃﾑ情報を使用できません"));
+        // And one at the path's part before the space, which would run if the path were split.
+        QVERIFY(install(tool, "700") && install(dir.filePath("ツール"), "700"));
+        QVERIFY(!wine || run({"reg", "add", key + (value == "PATH" ? R"(\MSINFO)" : " Location"),
+                              "/v", value, "/d", windows(value == "PATH" ? tool : folder), "/f"}));
+        QVERIFY(!hidden || run({"attrib", "+h", windows(tool)}));
         XSession::click(about, sysInfo);
-        // The tool gets no setting the program made for itself.
-        QFile ran(tool + ".ran");
-        QTRY_VERIFY(ran.exists());
-        QVERIFY(ran.open(QIODevice::ReadOnly));
-        const QByteArray env = '\n' + ran.readAll();
-        QVERIFY(wine || env.contains("\nPATH=" + QFile::encodeName(path) + '\n'));
-        QCOMPARE(env.contains("\nQT_XCB_NO_MITSHM="),
-                 qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"));
+        if (hidden)
+            QVERIFY(session->messageBox(about, "現時点ではｼｽﾃﾑ情報を使用できません"));
+        else { // the tool gets no setting the program made for itself
+            QFile ran(tool + ".ran");
+            QTRY_VERIFY(ran.exists());
+            QVERIFY(ran.open(QIODevice::ReadOnly));
+            const QByteArray env = '\n' + ran.readAll();
+            QVERIFY(wine || env.contains("\nPATH=" + QFile::encodeName(path) + '\n'));
+            QCOMPARE(env.contains("\nQT_XCB_NO_MITSHM="),
+                     qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"));
+        }
+        // Still open, it goes behind the main window (in Windows' order, under Wine), and the
+        // version label brings it to the front again.
+        XSession::click(main, place(form1Layout, &Form1Controls::lblsen));
+        QCOMPARE(session->window(title), main);
+        const QStringList stack = wine ? XSession::stacking() : QStringList();
+        QVERIFY2(!wine || stack.indexOf(title) < stack.indexOf(aboutTitle),
+                 qPrintable(stack.join(", ")));
+        XSession::click(main, place(form1Layout, &Form1Controls::lblver));
         QCOMPARE(session->window(aboutTitle), about);
         XSession::xdotool({"key", "Escape"});
         QTRY_VERIFY(session->windows(aboutTitle).isEmpty());

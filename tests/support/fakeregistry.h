@@ -2,24 +2,24 @@
 
 #include "platform/registryservice.h"
 
+#include <QByteArray>
 #include <cstring>
 #include <map>
-#include <string>
 #include <utility>
 
 // A registry in maps: values and failures planted per key, every open and close counted.
 struct FakeRegistry final : RegistryService {
     struct Value {
         std::uint32_t type;
-        std::string bytes;
+        QByteArray bytes;
     };
-    std::map<std::string, std::map<std::string, Value>> keys; // key path -> value name -> value
-    std::map<std::string, Status> openFails, queryFails;      // key path -> status
-    std::uint32_t access = 0;                                 // the rights last asked for
-    int opened = 0, closed = 0;                               // closed: of the open handles
-    std::map<Key, std::string> handles;
+    std::map<QString, std::map<QString, Value>> keys; // key path -> value name -> value
+    std::map<QString, Status> openFails, queryFails;  // key path -> status
+    std::uint32_t access = 0;                         // the rights last asked for
+    int opened = 0, closed = 0;                       // closed: of the open handles
+    std::map<Key, QString> handles;
 
-    Status RegOpenKeyExA(Key root, const char* subKey, std::uint32_t, std::uint32_t samDesired,
+    Status RegOpenKeyExA(Key root, const QString& subKey, std::uint32_t, std::uint32_t samDesired,
                          Key* result) override
     {
         access = samDesired;
@@ -31,10 +31,10 @@ struct FakeRegistry final : RegistryService {
         handles[*result = ++opened] = subKey;
         return success;
     }
-    Status RegQueryValueExA(Key key, const char* name, std::uint32_t*, std::uint32_t* type,
-                            unsigned char* data, std::uint32_t* length) override
+    Status RegQueryValueExA(Key key, const QString& name, std::uint32_t* type, unsigned char* data,
+                            std::uint32_t* length) override
     {
-        const std::string& path = handles.at(key);
+        const QString& path = handles.at(key);
         if (queryFails.contains(path))
             return queryFails[path];
         if (!keys[path].contains(name))

@@ -7,17 +7,13 @@
 #include "platform/programstartservice.h"
 
 #include <QImage>
-#include <QString>
-#include <set>
+#include <QStringList>
 #include <vector>
 
 // Stand-ins for the operating-system services that record what the program asked of them.
 struct FakeMessageBox final : MessageBoxService {
-    std::vector<QString> shown;
-    void show(const std::string& prompt) override
-    {
-        shown.push_back(QString::fromStdString(prompt));
-    }
+    QStringList shown;
+    void show(QWidget&, const QString& prompt) override { shown << prompt; }
 };
 
 struct FakePrinter final : PrinterService {
@@ -35,16 +31,16 @@ struct FixedClock final : ClockService {
 };
 
 struct FakeFiles final : FileExistsService {
-    std::set<std::string> present;
-    bool exists(const std::string& path) override { return present.contains(path); }
+    QStringList present;
+    bool exists(const QString& path) override { return present.contains(path); }
 };
 
 struct FakeStarter final : ProgramStartService {
     bool succeeds = true;
-    std::vector<std::string> started;
-    bool start(const std::string& path) override
+    QStringList started;
+    bool start(const QString& path) override
     {
-        started.push_back(path);
+        started << path;
         return succeeds;
     }
 };

@@ -20,10 +20,23 @@ XSession::XSession(const QString& path)
     program.startCommand(qEnvironmentVariable("NUBIKA_EXE"));
 }
 
+namespace {
+
+// Under Wine, what the probe says of Windows' windows, a line each (it ends them with CR LF).
+QStringList probe()
+{
+    return XSession::run("wine", {qEnvironmentVariable("NUBIKA_WINE_PROBE")})
+        .remove('\r')
+        .split('\n');
+}
+
+} // namespace
+
 QStringList XSession::windows(const QString& title)
 {
     return xdotool({"search", "--all", "--onlyvisible", "--pid",
-                    QString::number(program.processId()), "--name", "^" + title + "$"})
+                    QString::number(program.processId()), "--name",
+                    title.isEmpty() ? "." : "^" + title + "$"})
         .split('\n', Qt::SkipEmptyParts);
 }
 
@@ -35,7 +48,7 @@ QString XSession::window(const QString& title)
     const auto seen = [&] {
         if (!qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE"))
             return windows(title).contains(found = focused());
-        if (run("wine", {qEnvironmentVariable("NUBIKA_WINE_PROBE")}) != title ||
+        if (probe().constFirst().section('\t', 0, 0) != title ||
             (found = windows(title).value(0)).isEmpty())
             return false;
         xdotool({"windowactivate", "--sync", found});
@@ -48,8 +61,9 @@ bool XSession::messageBox(const QString& over, const QString& text)
 {
     const QString title = xdotool({"getwindowname", over});
     QString box;
-    const auto up = [&] { return (box = focused()) != over && windows(title).contains(box); };
-    bool shown = QTest::qWaitFor(up, 20000);
+    const auto up = [&] { return (box = focused()) != over && windows().contains(box); };
+    bool shown =
+        QTest::qWaitFor(up, 20000) && QTest::qWaitFor([&] { return owner(box) == title; }, 20000);
     if (shown && qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE") && !text.isEmpty()) {
         QGuiApplication::clipboard()->clear();
         xdotool({"key", "ctrl+c"});
@@ -59,7 +73,30 @@ bool XSession::messageBox(const QString& over, const QString& text)
         shown = QTest::qWaitFor(copied, 20000);
     }
     xdotool({"key", "Return"});
-    return shown && QTest::qWaitFor([&] { return !windows(title).contains(box); }, 20000);
+    return shown && QTest::qWaitFor([&] { return !windows().contains(box); }, 20000);
+}
+
+QString XSession::owner(const QString& window)
+{
+    if (qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE")) {
+        const QStringList front = probe().constFirst().split('\t');
+        return front.value(0) == xdotool({"getwindowname", window})
+                   ? front.value(1) + front.value(2)
+                   : "not in front";
+    }
+    const QString to =
+        run("xprop", {"-id", window, "-f", "WM_TRANSIENT_FOR", "32i", "$0", "WM_TRANSIENT_FOR"})
+            .section(')', 1);
+    const QString owner = to.isEmpty()             ? "-"
+                          : windows().contains(to) ? xdotool({"getwindowname", to})
+                                                   : "hidden";
+    const bool skip = run("xprop", {"-id", window, "_NET_WM_STATE"}).contains("SKIP_TASKBAR");
+    return owner + (skip ? " skip" : "");
+}
+
+QStringList XSession::stacking()
+{
+    return probe().mid(1);
 }
 
 QRect XSession::client(const QString& window)

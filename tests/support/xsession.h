@@ -8,10 +8,15 @@
 struct XSession {
     explicit XSession(const QString& path = qEnvironmentVariable("PATH")); // its search path
     ~XSession() { program.kill(), program.waitForFinished(); }
-    QStringList windows(const QString& title); // its visible windows of exactly this title
-    QString window(const QString& title);      // waits until one has the focus (20 s at most)
-    // Waits for a box over it (with the text, under Wine), and closes it with Enter.
+    QStringList windows(const QString& title = {}); // its visible windows, of this title if given
+    QString window(const QString& title);           // waits until one has the focus (20 s at most)
+    // Waits for a box owned by it (with the text, under Wine), and closes it with Enter.
     bool messageBox(const QString& over, const QString& text = {});
+    // Its owner as the system giving out taskbar buttons sees it: "-" none, "hidden" a window not
+    // shown, or the owner's title; then Windows' " tool", " app" or X's " skip". Under Wine the
+    // window must be Windows' foreground window.
+    QString owner(const QString& window);
+    static QStringList stacking(); // under Wine, Windows' visible windows, topmost first
 
     static QString run(const QString& program, const QStringList& args); // what it printed
     static QString xdotool(const QStringList& args) { return run("xdotool", args); }

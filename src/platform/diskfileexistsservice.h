@@ -1,8 +1,0 @@
-#pragma once
-
-#include "platform/fileexistsservice.h"
-
-class DiskFileExistsService final : public FileExistsService {
-public:
-    bool exists(const std::string& utf8Path) override;
-};

@@ -1,8 +1,0 @@
-#pragma once
-
-#include "platform/programstartservice.h"
-
-class WindowsProgramStartService final : public ProgramStartService {
-public:
-    bool start(const std::string& utf8Path) override;
-};
