@@ -1,7 +1,6 @@
 // The About dialog and the System Information launcher.
 #include "about/frmabout.h"
 #include "about/sysinfolauncher.h"
-#include "support/fakeregistry.h"
 #include "support/fakes.h"
 
 #include <QPointer>
@@ -48,11 +47,10 @@ private slots:
     {
         QFETCH(Row, row);
         const auto& [type, bytes, failure, folder, opened, started, starts] = row;
-        registry.keys[L::toolPathKey][L::toolPathValue] = {type, bytes};
-        if (failure != 0)
-            (failure < 0 ? registry.openFails : registry.queryFails)[L::toolPathKey] = abs(failure);
+        registry.keys[L::toolPathKey] = {L::toolPathValue, type, bytes, -qMin(failure, 0),
+                                         qMax(failure, 0)};
         if (!folder.isEmpty())
-            registry.keys[L::toolFolderKey][L::toolFolderValue] = {1, folder};
+            registry.keys[L::toolFolderKey] = {L::toolFolderValue, 1, folder};
         files.present = {"C:\\Tools\\MSINFO32.EXE", "C:\\Tools\\\\MSINFO32.EXE"};
         starter.succeeds = starts;
         launcher.StartSysInfo(window);
@@ -66,7 +64,7 @@ private slots:
     // button. OK unloads the dialog, and so does Esc wherever the focus is.
     void dialog()
     {
-        registry.keys[L::toolPathKey][L::toolPathValue] = {1, "/bin/tool"};
+        registry.keys[L::toolPathKey] = {L::toolPathValue, 1, "/bin/tool"};
         for (const bool escape : {false, true}) {
             QPointer<frmAbout> dialog = new frmAbout(launcher);
             dialog->show();
