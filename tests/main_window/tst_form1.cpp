@@ -102,7 +102,6 @@ private slots:
         QTest::newRow(" 0 ") << Reading{1, W0, 0, "", ""};
         QTest::newRow("1e-400") << Reading{1, W0, 0, "", ""};
         QTest::newRow("0.3") << Reading{1, WS, 0, "", ""};
-        QTest::newRow("-1") << Reading{1, WS, 1, CL, ""};
         QTest::newRow("-0.6") << Reading{1, WS, 1, CL, ""};
         QTest::newRow("1") << Reading{1, "", 1, "", ""};
         QTest::newRow("2.5") << Reading{2, "", 2, "", ""};
@@ -112,7 +111,6 @@ private slots:
         QTest::newRow("16") << Reading{16, "", 1, CH, CH};
         QTest::newRow("32767") << Reading{32767, "", 1, CH, CH};
         QTest::newRow("32767.5") << Reading{1, WL, 1, CH, CH};
-        QTest::newRow("32768") << Reading{1, WL, 1, CH, CH};
         QTest::newRow("1e400") << Reading{1, WL, 1, CH, CH};
         QTest::newRow("３") << Reading{1, WN, 1, CN, CN};
         QTest::newRow("inf") << Reading{1, WN, 1, CN, CN};
@@ -239,8 +237,7 @@ private slots:
             form->canvas().image().createMaskFromColor(paper.rgb(), Qt::MaskInColor)));
         QVERIFY(drawn.contains(log.watched * ratio));
         QTRY_VERIFY((drawn - QTransform::fromScale(ratio, ratio).map(log.painted)).isEmpty());
-        QVERIFY2(log.paints <= frames + 3,
-                 qPrintable(QString("%1 paints in %2 frames").arg(log.paints).arg(frames)));
+        QCOMPARE_LE(log.paints, frames + 3);
         QCOMPARE_LE(log.watchedFrame, frames + 1);
         // Made small, then dragged larger a few pixels a step, the window seldom needs a new
         // canvas (told by Qt's serial number of each image), and drawing goes on into the new part.
@@ -253,7 +250,7 @@ private slots:
             QTRY_COMPARE(form->size(), size);
             canvases << (form->canvas().image().cacheKey() >> 32);
         }
-        QVERIFY2(canvases.size() <= steps / 8, qPrintable(QString::number(canvases.size())));
+        QCOMPARE_LE(canvases.size(), steps / 8);
         move({890, 840});
         // Each pixel of the canvas shown where it was drawn, none offset or scaled.
         QTRY_COMPARE(form->grab().toImage().pixelColor(QPoint(890, 839) * ratio), QBColor(1));
@@ -284,7 +281,7 @@ private slots:
         canvas.ensureSize({70'000'000, 150}, ratio * 2); // wider than Qt makes an image
         canvas.lineTo(twips({290, 100}), Qt::blue);
         const QImage& image = canvas.image();
-        QVERIFY2(more < 64 * 1024, qPrintable(QString("%1 kB more").arg(more)));
+        QCOMPARE_LT(more, 64 * 1024); // kilobytes
         QList<QColor> seen;
         for (QPoint p : {QPoint(150, 20), QPoint(400, 20), QPoint(155, 76), QPoint(290, 120)})
             seen << image.pixelColor(p * ratio * 2);
