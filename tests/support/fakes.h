@@ -7,7 +7,6 @@
 #include "platform/programstartservice.h"
 #include "platform/registryservice.h"
 
-#include <QByteArray>
 #include <QImage>
 #include <QStringList>
 #include <cstring>
