@@ -58,7 +58,6 @@ struct FakeRegistry final : RegistryService {
                          Key* result) override
     {
         access = rights;
-        *result = 0;
         if (root != localMachine || !keys.contains(path))
             return fileNotFound;
         if (keys[path].openFails)
