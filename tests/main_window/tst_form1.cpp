@@ -5,6 +5,7 @@
 #include "support/fakes.h"
 #include "widgets/twips.h"
 
+#include <QBitmap>
 #include <QPaintEvent>
 #include <QRegularExpression>
 #include <QScreen>
@@ -30,11 +31,6 @@ long peakKilobytes()
     QFile status("/proc/self/status");
     status.open(QIODevice::ReadOnly);
     return QRegularExpression(R"(VmHWM:\s*(\d+))").match(status.readAll()).captured(1).toLong();
-}
-
-QPointF twips(QPointF pixels)
-{
-    return pixels * Twips::perPixel;
 }
 
 // A widget's paints, and the frame of its screen in which a watched point was first painted.
@@ -72,6 +68,7 @@ class Form1Test : public QObject {
     void press(QPoint p) { QTest::mousePress(window(), Qt::LeftButton, {}, p); }
     void move(QPoint p) { QTest::mouseMove(window(), p); }
     void release(QPoint p) { QTest::mouseRelease(window(), Qt::LeftButton, {}, p); }
+    static QPointF twips(QPointF pixels) { return pixels * Twips::perPixel; }
 
     FakeMessageBox messages;
     FixedClock clock;
@@ -81,8 +78,7 @@ class Form1Test : public QObject {
 private slots:
     void init()
     {
-        if (QList<QByteArray>{"readings", "clockTexts", "palette"}.contains(
-                QTest::currentTestFunction()))
+        if (QByteArrayList{"readings", "clockTexts"}.contains(QTest::currentTestFunction()))
             return; // these need no window
         clock.at = QDateTime(QDate(2004, 12, 2), QTime(15, 4, 5));
         messages.shown.clear();
@@ -103,11 +99,9 @@ private slots:
     {
         QTest::addColumn<Reading>("expected");
         QTest::newRow("0") << Reading{1, W0, 0, "", ""};
-        QTest::newRow("0.0") << Reading{1, W0, 0, "", ""};
         QTest::newRow(" 0 ") << Reading{1, W0, 0, "", ""};
         QTest::newRow("1e-400") << Reading{1, W0, 0, "", ""};
         QTest::newRow("0.3") << Reading{1, WS, 0, "", ""};
-        QTest::newRow("-1") << Reading{1, WS, 1, CL, ""};
         QTest::newRow("-0.6") << Reading{1, WS, 1, CL, ""};
         QTest::newRow("1") << Reading{1, "", 1, "", ""};
         QTest::newRow("2.5") << Reading{2, "", 2, "", ""};
@@ -117,7 +111,6 @@ private slots:
         QTest::newRow("16") << Reading{16, "", 1, CH, CH};
         QTest::newRow("32767") << Reading{32767, "", 1, CH, CH};
         QTest::newRow("32767.5") << Reading{1, WL, 1, CH, CH};
-        QTest::newRow("32768") << Reading{1, WL, 1, CH, CH};
         QTest::newRow("1e400") << Reading{1, WL, 1, CH, CH};
         QTest::newRow("３") << Reading{1, WN, 1, CN, CN};
         QTest::newRow("inf") << Reading{1, WN, 1, CN, CN};
@@ -137,11 +130,10 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("nextTick");
-        QTest::newRow("2004-12-02T03:32:33.000") << "2004年12月02日 (木曜日) 3:32:33(AM)" << 1005;
         QTest::newRow("2004-12-03T15:04:05.005") << "2004年12月03日 (金曜日) 3:04:05(PM)" << 1000;
         QTest::newRow("2004-12-04T00:00:07.600") << "2004年12月04日 (土曜日) 12:00:07(AM)" << 405;
         QTest::newRow("2004-12-05T12:30:00.999") << "2004年12月05日 (日曜日) 12:30:00(PM)" << 6;
-        QTest::newRow("2005-01-05T01:02:03.000") << "2005年01月05日 (水曜日) 1:02:03(AM)" << 1005;
+        QTest::newRow("2005-01-05T03:32:33.000") << "2005年01月05日 (水曜日) 3:32:33(AM)" << 1005;
     }
     void clockTexts()
     {
@@ -240,18 +232,12 @@ private slots:
         const int frames = log.frames;
         log.watched = {300, 230};
         move({300, 260}); // a last segment, alone in its frame
-        const QImage& drawn = form->canvas().image();
-        const auto shown = [&] {
-            for (int y = 0; y < drawn.height(); ++y)
-                for (int x = 0; x < drawn.width(); ++x)
-                    if (drawn.pixel(x, y) != paper.rgb() &&
-                        !log.painted.contains(QPoint(x / ratio, y / ratio)))
-                        return false;
-            return true;
-        };
-        QTRY_VERIFY(shown());
-        QVERIFY2(log.paints <= frames + 3,
-                 qPrintable(QString("%1 paints in %2 frames").arg(log.paints).arg(frames)));
+        // Every pixel not of the paper, the last segment's among them, is painted in time.
+        const QRegion drawn(QBitmap::fromImage(
+            form->canvas().image().createMaskFromColor(paper.rgb(), Qt::MaskInColor)));
+        QVERIFY(drawn.contains(log.watched * ratio));
+        QTRY_VERIFY((drawn - QTransform::fromScale(ratio, ratio).map(log.painted)).isEmpty());
+        QCOMPARE_LE(log.paints, frames + 3);
         QCOMPARE_LE(log.watchedFrame, frames + 1);
         // Made small, then dragged larger a few pixels a step, the window seldom needs a new
         // canvas (told by Qt's serial number of each image), and drawing goes on into the new part.
@@ -264,7 +250,7 @@ private slots:
             QTRY_COMPARE(form->size(), size);
             canvases << (form->canvas().image().cacheKey() >> 32);
         }
-        QVERIFY2(canvases.size() <= steps / 8, qPrintable(QString::number(canvases.size())));
+        QCOMPARE_LE(canvases.size(), steps / 8);
         move({890, 840});
         // Each pixel of the canvas shown where it was drawn, none offset or scaled.
         QTRY_COMPARE(form->grab().toImage().pixelColor(QPoint(890, 839) * ratio), QBColor(1));
@@ -294,14 +280,11 @@ private slots:
         canvas.lineTo(twips({290, 140}), Qt::red);
         canvas.ensureSize({70'000'000, 150}, ratio * 2); // wider than Qt makes an image
         canvas.lineTo(twips({290, 100}), Qt::blue);
-        const QImage& image = canvas.image();
-        QVERIFY2(more < 64 * 1024, qPrintable(QString("%1 kB more").arg(more)));
-        for (auto [at, colour] : {std::pair{QPoint(0, 0), QColor(Qt::green)},
-                                  {QPoint(150, 20), QColor(Qt::green)},
-                                  {QPoint(400, 20), QColor(Qt::white)},
-                                  {QPoint(155, 76), QColor(Qt::red)},
-                                  {QPoint(290, 120), QColor(Qt::blue)}})
-            QCOMPARE(image.pixelColor(at * ratio * 2), colour);
+        QCOMPARE_LT(more, 64 * 1024); // kilobytes
+        QList<QColor> seen;
+        for (QPoint p : {QPoint(150, 20), QPoint(400, 20), QPoint(155, 76), QPoint(290, 120)})
+            seen << canvas.image().pixelColor(p * ratio * 2);
+        QCOMPARE(seen, QList<QColor>({Qt::green, Qt::white, Qt::red, Qt::blue}));
     }
 
     void soakKeepsMemoryBounded()

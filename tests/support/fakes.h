@@ -5,10 +5,13 @@
 #include "platform/messageboxservice.h"
 #include "platform/printerservice.h"
 #include "platform/programstartservice.h"
+#include "platform/registryservice.h"
 
 #include <QImage>
 #include <QStringList>
-#include <vector>
+#include <cstring>
+#include <map>
+#include <utility>
 
 // Stand-ins for the operating-system services that record what the program asked of them.
 struct FakeMessageBox final : MessageBoxService {
@@ -17,12 +20,8 @@ struct FakeMessageBox final : MessageBoxService {
 };
 
 struct FakePrinter final : PrinterService {
-    std::vector<QImage> pages;
-    Outcome print(const QImage& image) override
-    {
-        pages.push_back(image);
-        return Outcome::Printed;
-    }
+    QList<QImage> pages;
+    Outcome print(const QImage& image) override { return pages << image, Outcome::Printed; }
 };
 
 struct FixedClock final : ClockService {
@@ -38,9 +37,45 @@ struct FakeFiles final : FileExistsService {
 struct FakeStarter final : ProgramStartService {
     bool succeeds = true;
     QStringList started;
-    bool start(const QString& path) override
+    bool start(const QString& path) override { return started << path, succeeds; }
+};
+
+// A registry of keys under HKEY_LOCAL_MACHINE, each with one value, or a failure planted at its
+// opening or its reading; the rights last asked for and the handles opened and closed recorded.
+struct FakeRegistry final : RegistryService {
+    struct Entry {
+        QString value;
+        std::uint32_t type = typeSz;
+        QByteArray bytes;
+        Status openFails = success, queryFails = success;
+    };
+    std::map<QString, Entry> keys; // by path
+    std::uint32_t access = 0;
+    int opened = 0, closed = 0; // closed: of the open handles
+    std::map<Key, const Entry*> open;
+
+    Status RegOpenKeyExA(Key root, const QString& path, std::uint32_t, std::uint32_t rights,
+                         Key* result) override
     {
-        started << path;
-        return succeeds;
+        access = rights;
+        if (root != localMachine || !keys.contains(path))
+            return fileNotFound;
+        if (keys[path].openFails)
+            return keys[path].openFails;
+        open[*result = ++opened] = &keys[path];
+        return success;
     }
+    Status RegQueryValueExA(Key handle, const QString& name, std::uint32_t* type,
+                            unsigned char* data, std::uint32_t* length) override
+    {
+        const Entry& key = *open.at(handle);
+        if (key.queryFails || key.value != name)
+            return key.queryFails ? key.queryFails : fileNotFound;
+        *type = key.type;
+        if (std::exchange(*length, std::uint32_t(key.bytes.size())) < *length)
+            return moreData;
+        std::memcpy(data, key.bytes.data(), *length);
+        return success;
+    }
+    Status RegCloseKey(Key handle) override { return closed += int(open.erase(handle)), success; }
 };
