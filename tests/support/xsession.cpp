@@ -20,17 +20,12 @@ XSession::XSession(const QString& path)
     program.startCommand(qEnvironmentVariable("NUBIKA_EXE"));
 }
 
-namespace {
+static const bool wine = qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE");
 
-// Under Wine, what the probe says of Windows' windows, a line each (it ends them with CR LF).
-QStringList probe()
+QStringList XSession::probe() // its lines end with CR LF
 {
-    return XSession::run("wine", {qEnvironmentVariable("NUBIKA_WINE_PROBE")})
-        .remove('\r')
-        .split('\n');
+    return run("wine", {qEnvironmentVariable("NUBIKA_WINE_PROBE")}).remove('\r').split('\n');
 }
-
-} // namespace
 
 QStringList XSession::windows(const QString& title)
 {
@@ -46,7 +41,7 @@ QString XSession::window(const QString& title)
     // Under Wine the window manager turns down the program's own requests for the focus, which
     // Windows grants: once in Windows' foreground, the window gets it as from a user's click.
     const auto seen = [&] {
-        if (!qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE"))
+        if (!wine)
             return windows(title).contains(found = focused());
         if (probe().constFirst().section('\t', 0, 0) != title ||
             (found = windows(title).value(0)).isEmpty())
@@ -64,7 +59,7 @@ bool XSession::messageBox(const QString& over, const QString& text)
     const auto up = [&] { return (box = focused()) != over && windows().contains(box); };
     bool shown =
         QTest::qWaitFor(up, 20000) && QTest::qWaitFor([&] { return owner(box) == title; }, 20000);
-    if (shown && qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE") && !text.isEmpty()) {
+    if (shown && wine && !text.isEmpty()) {
         QGuiApplication::clipboard()->clear();
         xdotool({"key", "ctrl+c"});
         const auto copied = [&] {
@@ -78,7 +73,7 @@ bool XSession::messageBox(const QString& over, const QString& text)
 
 QString XSession::owner(const QString& window)
 {
-    if (qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE")) {
+    if (wine) {
         const QStringList front = probe().constFirst().split('\t');
         return front.value(0) == xdotool({"getwindowname", window})
                    ? front.value(1) + front.value(2)
@@ -92,11 +87,6 @@ QString XSession::owner(const QString& window)
                                                    : "hidden";
     const bool skip = run("xprop", {"-id", window, "_NET_WM_STATE"}).contains("SKIP_TASKBAR");
     return owner + (skip ? " skip" : "");
-}
-
-QStringList XSession::stacking()
-{
-    return probe().mid(1);
 }
 
 QRect XSession::client(const QString& window)

@@ -16,7 +16,7 @@ struct XSession {
     // shown, or the owner's title; then Windows' " tool", " app" or X's " skip". Under Wine the
     // window must be Windows' foreground window.
     QString owner(const QString& window);
-    static QStringList stacking(); // under Wine, Windows' visible windows, topmost first
+    static QStringList probe(); // under Wine, the lines of tests/windows/probe.cpp
 
     static QString run(const QString& program, const QStringList& args); // what it printed
     static QString xdotool(const QStringList& args) { return run("xdotool", args); }
