@@ -39,6 +39,7 @@ class EndToEnd : public QObject {
     {
         return LayoutBuilder::toPixels(LayoutBuilder::row(t, m));
     }
+    QImage shown(auto control) { return XSession::shot(main).copy(place(form1Layout, control)); }
 
     // Colour 1 just where Qt's painter puts a dot and lines through the path with a round pen.
     bool drawn(const QList<QPoint>& path, int width = 1, QColor colour = blue)
@@ -79,16 +80,12 @@ private slots:
     {
         // Japanese glyphs, each its own, in the caption of the width box: no blanks, no boxes.
         const auto japanese = [&] {
-            const QImage caption =
-                XSession::shot(main).copy(place(form1Layout, &Form1Controls::lblsenn));
-            QList<QImage> glyphs;
+            const QImage caption = shown(&Form1Controls::lblsenn);
+            QList<QImage> glyphs = {caption.copy(0, 0, 12, caption.height())};
+            glyphs[0].fill(caption.pixel(0, caption.height() - 1)); // a blank
             for (int i = 0; i < 4; ++i)
                 glyphs << caption.copy(i * 12, 0, 12, caption.height());
-            QImage blank = glyphs[0];
-            blank.fill(caption.pixel(0, caption.height() - 1));
-            return std::all_of(glyphs.begin(), glyphs.end(), [&](const QImage& glyph) {
-                return glyph != blank && glyphs.count(glyph) == 1;
-            });
+            return std::ranges::all_of(glyphs, [&](auto& g) { return glyphs.count(g) == 1; });
         };
         QTRY_VERIFY(japanese());
         QCOMPARE(XSession::client(main).size(), clientSize);
@@ -108,22 +105,21 @@ private slots:
         }
         stroke(line);
         QTRY_VERIFY(drawn(line));
-        const QImage time = XSession::shot(main).copy(place(form1Layout, &Form1Controls::lbltime));
-        QTRY_VERIFY(XSession::shot(main).copy(place(form1Layout, &Form1Controls::lbltime)) != time);
+        const QImage time = shown(&Form1Controls::lbltime);
+        QTRY_VERIFY(shown(&Form1Controls::lbltime) != time); // the clock ticks
         XSession::click(main, place(form1Layout, &Form1Controls::lblhelp));
         QVERIFY(session->messageBox(main, "半角文字数字で線の太さと線の色を入力します"));
         // A width of 0 at a press and a colour of 16 at a move are refused, and the box shows 1.
         for (auto [box, keys, message] :
              {std::tuple{&Form1Controls::cbosenn, "ctrl+a 0", "線の太さNoが0です"},
               {&Form1Controls::cboIro, "ctrl+a 1 6", "色の種類Noは15までです"}}) {
-            const QRect at = place(form1Layout, box);
-            const QImage showing1 = XSession::shot(main).copy(at);
-            XSession::click(main, at.adjusted(0, 0, -24, 0));
+            const QImage showing1 = shown(box);
+            XSession::click(main, place(form1Layout, box).adjusted(0, 0, -24, 0));
             XSession::xdotool(("key " + QString(keys)).split(' '));
             XSession::move(main, {{300, 300}}, box == &Form1Controls::cbosenn ? "click" : "");
             QVERIFY(session->messageBox(main, message));
             XSession::click(main, place(form1Layout, &Form1Controls::cmdclr)); // the focus away
-            QTRY_COMPARE(XSession::shot(main).copy(at), showing1);
+            QTRY_COMPARE(shown(box), showing1);
         }
         QTRY_VERIFY(drawn(line, 1, Qt::white)); // by Clear, clicked last
         XSession::click(main, place(form1Layout, &Form1Controls::cmdend));
