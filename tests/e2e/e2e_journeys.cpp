@@ -241,14 +241,11 @@ private slots:
         QVERIFY(wine || (install(dir.filePath("run/kinfocenter"), "700") &&
                          install(dir.filePath("kinfocenter"), "700") &&
                          install(dir.filePath("not/kinfocenter"), "600")));
-        const auto run = [](const QStringList& args) {
-            return QProcess::execute("wine", args) == 0;
-        };
+        const auto run = [](QStringList a) { return !wine || !QProcess::execute("wine", a); };
         const QString key = R"(HKLM\SOFTWARE\Microsoft\Shared Tools)";
         const auto windows = [](QString path) { return "Z:" + path.replace('/', '\\'); };
-        if (wine)
-            run({"reg", "delete", key + R"(\MSINFO)", "/f"}),
-                run({"reg", "delete", key + " Location", "/f"});
+        for (const char* sub : {R"(\MSINFO)", " Location"}) // whatever the last row left
+            run({"reg", "delete", key + sub, "/f"});
         QVERIFY(!(main = session.emplace(path).window(title)).isEmpty());
         XSession::click(main, place(form1Layout, &Form1Controls::lblver));
         const QString about = session->window(aboutTitle);
@@ -259,8 +256,8 @@ private slots:
         QVERIFY(session->messageBox(about, "現時点ではｼｽﾃﾑ情報を使用できません"));
         // And one at the path's part before the space, which would run if the path were split.
         QVERIFY(install(tool, "700") && install(dir.filePath("ツール"), "700"));
-        QVERIFY(!wine || run({"reg", "add", key + (value == "PATH" ? R"(\MSINFO)" : " Location"),
-                              "/v", value, "/d", windows(value == "PATH" ? tool : folder), "/f"}));
+        QVERIFY(run({"reg", "add", key + (value == "PATH" ? R"(\MSINFO)" : " Location"), "/v",
+                     value, "/d", windows(value == "PATH" ? tool : folder), "/f"}));
         QVERIFY(!hidden || run({"attrib", "+h", windows(tool)}));
         XSession::click(about, sysInfo);
         if (hidden)
