@@ -21,6 +21,7 @@ XSession::XSession(const QString& path)
 }
 
 static const bool wine = qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE");
+static const auto until = [](auto condition) { return QTest::qWaitFor(condition, 20000); };
 
 QStringList XSession::probe() // its lines end with CR LF
 {
@@ -49,26 +50,24 @@ QString XSession::window(const QString& title)
         xdotool({"windowactivate", "--sync", found});
         return true;
     };
-    return QTest::qWaitFor(seen, 20000) ? found : QString();
+    return until(seen) ? found : QString();
 }
 
 bool XSession::messageBox(const QString& over, const QString& text)
 {
     const QString title = xdotool({"getwindowname", over});
     QString box;
-    const auto up = [&] { return (box = focused()) != over && windows().contains(box); };
-    bool shown =
-        QTest::qWaitFor(up, 20000) && QTest::qWaitFor([&] { return owner(box) == title; }, 20000);
+    bool shown = until([&] { return (box = focused()) != over && windows().contains(box); }) &&
+                 until([&] { return owner(box) == title; });
     if (shown && wine && !text.isEmpty()) {
         QGuiApplication::clipboard()->clear();
         xdotool({"key", "ctrl+c"});
-        const auto copied = [&] {
+        shown = until([&] {
             return QGuiApplication::clipboard()->text().remove('\r').contains('\n' + text + '\n');
-        };
-        shown = QTest::qWaitFor(copied, 20000);
+        });
     }
     xdotool({"key", "Return"});
-    return shown && QTest::qWaitFor([&] { return !windows().contains(box); }, 20000);
+    return shown && until([&] { return !windows().contains(box); });
 }
 
 QString XSession::owner(const QString& window)
