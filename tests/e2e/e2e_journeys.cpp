@@ -14,8 +14,7 @@
 
 namespace {
 
-// The Windows build under Wine, with its probe (tests/windows/run-under-wine), or the Linux one.
-const bool wine = qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE");
+const bool wine = qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE"); // run-under-wine's build
 const QString title = QString::fromUtf8(ApplicationRecord::title);
 const QColor blue(0, 0, 128); // colour 1
 const QString aboutTitle = title + "のﾊﾞｰｼﾞｮﾝ情報";
@@ -132,19 +131,16 @@ private slots:
             QTest::newRow(name) << ("print;" + QString(steps)).split(';') << pdfs;
     }
 
-    // Once the main window is back, the jobs' files have landed (each job is sent before the
-    // window comes back); the newest holds the window with a wide stroke.
+    // Each job is sent before the main window comes back, the newest with a wide stroke in it.
     void print()
     {
         QFETCH(QStringList, steps);
         QFETCH(int, pdfs);
         if (wine && steps.join(';').contains(' '))
             QSKIP("Under Wine, printer trouble is Wine's spooler's, not the program's");
-        QCOMPARE(QProcess::execute("with-cups", {"reset"}), 0); // whatever the last row left
-        // The print jobs' files since then, one a job, in order.
-        const auto jobs = [] {
-            return QDir(qEnvironmentVariable("NUBIKA_PDF_DIR")).entryList({"d*-001"});
-        };
+        QCOMPARE(QProcess::execute("with-cups", {"reset"}), 0);       // whatever the last row left
+        const QString spool = qEnvironmentVariable("NUBIKA_PDF_DIR"); // the jobs' files, in order
+        const auto jobs = [&] { return QDir(spool, "d*-001").entryList(); };
         XSession::click(main, place(form1Layout, &Form1Controls::cbosenn).adjusted(0, 0, -24, 0));
         XSession::xdotool({"key", "ctrl+a", "9"}); // into the width box
         stroke({{150, 150}, {450, 330}});
@@ -152,8 +148,7 @@ private slots:
         QString dialog;
         for (const QString& step : steps) {
             if (step == "print") {
-                // In front, so that the keys that follow go to the dialog.
-                QCOMPARE(session->window(title), main);
+                QCOMPARE(session->window(title), main); // in front, for the dialog to get the keys
                 XSession::click(main, place(form1Layout, &Form1Controls::cmdprint));
                 dialog = session->window("印刷確認"); // still open at the end, checked below
                 QCOMPARE(session->owner(dialog), "-");
@@ -167,8 +162,7 @@ private slots:
         QCOMPARE(session->window(title), main);
         QTRY_COMPARE(jobs().size(), pdfs);
         QCOMPARE(session->windows("印刷確認"), QStringList{dialog});
-        const QString pdf = qEnvironmentVariable("NUBIKA_PDF_DIR") + "/" + jobs().last();
-        // PDF, or PostScript from Windows' printer driver under Wine.
+        const QString pdf = spool + "/" + jobs().last(); // or PostScript, from Wine's driver
         QCOMPARE(
             QProcess::execute("gs", {"-q", "-r50", "-sDEVICE=png16m", "-o", pdf + ".png", pdf}), 0);
         // Windows' driver turns a landscape page itself.
@@ -182,8 +176,7 @@ private slots:
         QVERIFY(qAbs(off.x()) < 1.5 && qAbs(off.y()) < 1.5);
         const QColor stroke = page.pixelColor(window.topLeft() + QPoint(300, 240) * scale);
         QVERIFY(stroke.blue() > 100 && qMax(stroke.red(), stroke.green()) < 32); // colour 1
-        // The whole window: some dark text in the place of each control (but the date and the
-        // time, blank until the first tick).
+        // The whole window: dark text at each control (the date and time are blank until a tick).
         for (const auto& row : form1Layout) {
             const QRectF at = LayoutBuilder::toPixels(row);
             const QImage shown = page.copy(
@@ -259,8 +252,7 @@ private slots:
             QCOMPARE(env.contains("\nQT_XCB_NO_MITSHM="),
                      qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"));
         }
-        // Still open, it goes behind the main window (in Windows' order, under Wine), and the
-        // version label brings it to the front again.
+        // Behind the main window once that is clicked (in Windows' order too), then back in front.
         XSession::click(main, place(form1Layout, &Form1Controls::lblsen));
         QCOMPARE(session->window(title), main);
         const QStringList stack = wine ? XSession::probe().mid(1) : QStringList();

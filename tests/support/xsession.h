@@ -3,8 +3,7 @@
 #include <QImage>
 #include <QProcess>
 
-// The built program (the command line NUBIKA_EXE) on the test's X server, driven with xdotool as a
-// person would.
+// The built program (command line NUBIKA_EXE) on the test's X server, driven by xdotool like a user.
 struct XSession {
     explicit XSession(const QString& path = qEnvironmentVariable("PATH")); // its search path
     ~XSession() { program.kill(), program.waitForFinished(); }
