@@ -55,10 +55,9 @@ QString XSession::window(const QString& title)
 
 bool XSession::messageBox(const QString& over, const QString& text)
 {
-    const QString title = xdotool({"getwindowname", over});
     QString box;
-    bool shown = until([&] { return (box = focused()) != over && windows().contains(box); }) &&
-                 until([&] { return owner(box) == title; });
+    const auto up = [&] { return (box = focused()) != over && windows().contains(box); };
+    bool shown = until(up) && until([&] { return owner(box) == xdotool({"getwindowname", over}); });
     if (shown && wine && !text.isEmpty()) {
         QGuiApplication::clipboard()->clear();
         xdotool({"key", "ctrl+c"});
