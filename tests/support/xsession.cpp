@@ -20,17 +20,13 @@ XSession::XSession(const QString& path)
     program.startCommand(qEnvironmentVariable("NUBIKA_EXE"));
 }
 
-namespace {
+static const bool wine = qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE");
+static const auto until = [](auto condition) { return QTest::qWaitFor(condition, 20000); };
 
-// Under Wine, what the probe says of Windows' windows, a line each (it ends them with CR LF).
-QStringList probe()
+QStringList XSession::probe() // its lines end with CR LF
 {
-    return XSession::run("wine", {qEnvironmentVariable("NUBIKA_WINE_PROBE")})
-        .remove('\r')
-        .split('\n');
+    return run("wine", {qEnvironmentVariable("NUBIKA_WINE_PROBE")}).remove('\r').split('\n');
 }
-
-} // namespace
 
 QStringList XSession::windows(const QString& title)
 {
@@ -46,7 +42,7 @@ QString XSession::window(const QString& title)
     // Under Wine the window manager turns down the program's own requests for the focus, which
     // Windows grants: once in Windows' foreground, the window gets it as from a user's click.
     const auto seen = [&] {
-        if (!qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE"))
+        if (!wine)
             return windows(title).contains(found = focused());
         if (probe().constFirst().section('\t', 0, 0) != title ||
             (found = windows(title).value(0)).isEmpty())
@@ -54,31 +50,28 @@ QString XSession::window(const QString& title)
         xdotool({"windowactivate", "--sync", found});
         return true;
     };
-    return QTest::qWaitFor(seen, 20000) ? found : QString();
+    return until(seen) ? found : QString();
 }
 
 bool XSession::messageBox(const QString& over, const QString& text)
 {
-    const QString title = xdotool({"getwindowname", over});
     QString box;
     const auto up = [&] { return (box = focused()) != over && windows().contains(box); };
-    bool shown =
-        QTest::qWaitFor(up, 20000) && QTest::qWaitFor([&] { return owner(box) == title; }, 20000);
-    if (shown && qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE") && !text.isEmpty()) {
+    bool shown = until(up) && until([&] { return owner(box) == xdotool({"getwindowname", over}); });
+    if (shown && wine && !text.isEmpty()) {
         QGuiApplication::clipboard()->clear();
         xdotool({"key", "ctrl+c"});
-        const auto copied = [&] {
+        shown = until([&] {
             return QGuiApplication::clipboard()->text().remove('\r').contains('\n' + text + '\n');
-        };
-        shown = QTest::qWaitFor(copied, 20000);
+        });
     }
     xdotool({"key", "Return"});
-    return shown && QTest::qWaitFor([&] { return !windows().contains(box); }, 20000);
+    return shown && until([&] { return !windows().contains(box); });
 }
 
 QString XSession::owner(const QString& window)
 {
-    if (qEnvironmentVariableIsSet("NUBIKA_WINE_PROBE")) {
+    if (wine) {
         const QStringList front = probe().constFirst().split('\t');
         return front.value(0) == xdotool({"getwindowname", window})
                    ? front.value(1) + front.value(2)
@@ -92,11 +85,6 @@ QString XSession::owner(const QString& window)
                                                    : "hidden";
     const bool skip = run("xprop", {"-id", window, "_NET_WM_STATE"}).contains("SKIP_TASKBAR");
     return owner + (skip ? " skip" : "");
-}
-
-QStringList XSession::stacking()
-{
-    return probe().mid(1);
 }
 
 QRect XSession::client(const QString& window)

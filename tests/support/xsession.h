@@ -3,8 +3,7 @@
 #include <QImage>
 #include <QProcess>
 
-// The built program (the command line NUBIKA_EXE) on the test's X server, driven with xdotool as a
-// person would.
+// The program (command line NUBIKA_EXE) on the test's X server, driven by xdotool as a user would.
 struct XSession {
     explicit XSession(const QString& path = qEnvironmentVariable("PATH")); // its search path
     ~XSession() { program.kill(), program.waitForFinished(); }
@@ -12,11 +11,10 @@ struct XSession {
     QString window(const QString& title);           // waits until one has the focus (20 s at most)
     // Waits for a box owned by it (with the text, under Wine), and closes it with Enter.
     bool messageBox(const QString& over, const QString& text = {});
-    // Its owner as the system giving out taskbar buttons sees it: "-" none, "hidden" a window not
-    // shown, or the owner's title; then Windows' " tool", " app" or X's " skip". Under Wine the
-    // window must be Windows' foreground window.
+    // Its owner as taskbars see it: "-" none, "hidden" a window not shown, or the owner's title;
+    // then Windows' " tool", " app" or X's " skip" (under Wine, for Windows' foreground window).
     QString owner(const QString& window);
-    static QStringList stacking(); // under Wine, Windows' visible windows, topmost first
+    static QStringList probe(); // under Wine, the lines of tests/windows/probe.cpp
 
     static QString run(const QString& program, const QStringList& args); // what it printed
     static QString xdotool(const QStringList& args) { return run("xdotool", args); }
