@@ -13,7 +13,7 @@ Application::Application()
     , printDialog([this] { return watch(loadPrintDialog()); })
     , aboutDialog([this] { return watch(loadAboutDialog()); })
 {
-    aboutOwner.winId();
+    aboutOwner.winId(); // a native window, so that the system records it as the owner
     // The program ends when its last window is unloaded. Qt would not count the About dialog,
     // which has an owner.
     QApplication::setQuitOnLastWindowClosed(false);
