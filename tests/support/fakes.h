@@ -21,7 +21,11 @@ struct FakeMessageBox final : MessageBoxService {
 
 struct FakePrinter final : PrinterService {
     QList<QImage> pages;
-    Outcome print(const QImage& image) override { return pages << image, Outcome::Printed; }
+    Outcome print(const QImage& image) override
+    {
+        pages << image;
+        return Outcome::Printed;
+    }
 };
 
 struct FixedClock final : ClockService {
@@ -37,7 +41,11 @@ struct FakeFiles final : FileExistsService {
 struct FakeStarter final : ProgramStartService {
     bool succeeds = true;
     QStringList started;
-    bool start(const QString& path) override { return started << path, succeeds; }
+    bool start(const QString& path) override
+    {
+        started << path;
+        return succeeds;
+    }
 };
 
 // A registry of keys under HKEY_LOCAL_MACHINE, each with one value, or a failure planted at its
@@ -77,5 +85,9 @@ struct FakeRegistry final : RegistryService {
         std::memcpy(data, key.bytes.data(), *length);
         return success;
     }
-    Status RegCloseKey(Key handle) override { return closed += int(open.erase(handle)), success; }
+    Status RegCloseKey(Key handle) override
+    {
+        closed += int(open.erase(handle));
+        return success;
+    }
 };
